@@ -1,0 +1,140 @@
+#include "carrierkit/payload_carrier.h"
+
+#include <utility>
+
+namespace {
+
+PayloadParams ParamsOf(const PayloadRecord& record) {
+    PayloadParams p;
+    p.position = record.position;
+    p.shipRotation = record.shipRotation;
+    p.jettisonRotation = record.jettisonRotation;
+    p.jettisonVelocity = record.jettisonVelocity;
+    p.addForces = record.addForces != 0;
+    return p;
+}
+
+PayloadRecord ReplyFor(const std::string& name, const PayloadParams& p) {
+    PayloadRecord reply(name.c_str(), 0, p.position, p.shipRotation, p.jettisonRotation, 0, 0,
+                        p.jettisonVelocity);
+    reply.addForces = p.addForces ? 1 : 0;
+    return reply;
+}
+
+}  // namespace
+
+std::string PayloadNameFromContext(const char* name) {
+    if (name == nullptr) return std::string();
+    size_t n = 0;
+    while (n < kPayloadNameMax && name[n] != '\0') ++n;
+    return std::string(name, n);
+}
+
+PayloadCarrier::PayloadCarrier(std::string ownName, VesselExists vesselExists)
+    : ownName_(std::move(ownName)), vesselExists_(std::move(vesselExists)) {}
+
+PayloadCarrier::~PayloadCarrier() {
+    for (auto& entry : held_) Release(entry.second.attachRecord);
+}
+
+int32_t PayloadCarrier::HandleMessage(uint32_t messageId, uint32_t parameter, void* context) {
+    switch (messageId) {
+    case PLMSG_IS_CARRIER:
+        return 1;
+    case PLMSG_IS_ATTACHED:
+        return Find(static_cast<const char*>(context)) != nullptr ? 1 : 0;
+    case PLMSG_ATTACH:
+        return Attach(static_cast<PayloadRecord*>(context));
+    case PLMSG_DETACH:
+        return Detach(parameter, static_cast<const char*>(context));
+    case PLMSG_SET_PARAMS:
+        return SetParams(static_cast<const PayloadRecord*>(context));
+    case PLMSG_GET_PARAMS:
+        return GetParams(static_cast<PayloadQuery*>(context));
+    case PLMSG_SET_FORCES:
+        return SetForces(parameter, static_cast<const char*>(context));
+    default:
+        return 0;
+    }
+}
+
+bool PayloadCarrier::Hold(const std::string& payload, const PayloadParams& params) {
+    if (payload == ownName_ || held_.count(payload) != 0) return false;
+    Attachment& a = held_[payload];
+    a.reply = ReplyFor(payload, params);
+    return true;
+}
+
+bool PayloadCarrier::Holds(const std::string& payload) const { return held_.count(payload) != 0; }
+
+bool PayloadCarrier::HeldParams(const std::string& payload, PayloadParams* params) const {
+    auto it = held_.find(payload);
+    if (it == held_.end()) return false;
+    *params = ParamsOf(it->second.reply);
+    return true;
+}
+
+int32_t PayloadCarrier::Attach(PayloadRecord* record) {
+    if (record == nullptr) return 0;
+    ++recordsReceived_;
+    // The record is ours whatever we answer.
+    const std::string name = PayloadNameFromContext(record->name);
+    if (name.empty() || name == ownName_ || held_.count(name) != 0 || !vesselExists_(name)) {
+        Release(record);
+        return 0;
+    }
+    Attachment& a = held_[name];
+    a.attachRecord = record;
+    PayloadParams params = ParamsOf(*record);
+    params.addForces = false;
+    a.reply = ReplyFor(name, params);
+    return 1;
+}
+
+int32_t PayloadCarrier::Detach(uint32_t parameter, const char* name) {
+    auto it = held_.find(PayloadNameFromContext(name));
+    if (name == nullptr || it == held_.end()) return 0;
+    Release(it->second.attachRecord);
+    held_.erase(it);
+    lastDetachParameter_ = parameter;
+    return 1;
+}
+
+int32_t PayloadCarrier::SetParams(const PayloadRecord* record) {
+    if (record == nullptr) return 0;
+    Attachment* a = Find(record->name);
+    if (a == nullptr) return 0;
+    // The whole set is taken over; forces change only with PLMSG_SET_FORCES.
+    const int32_t forces = a->reply.addForces;
+    PayloadParams params = ParamsOf(*record);
+    a->reply = ReplyFor(PayloadNameFromContext(record->name), params);
+    a->reply.addForces = forces;
+    return 1;
+}
+
+int32_t PayloadCarrier::GetParams(PayloadQuery* query) {
+    if (query == nullptr) return 0;
+    Attachment* a = Find(query->name);
+    if (a == nullptr) return 0;
+    query->record = &a->reply;
+    return 1;
+}
+
+int32_t PayloadCarrier::SetForces(uint32_t parameter, const char* name) {
+    Attachment* a = Find(name);
+    if (a == nullptr) return 0;
+    a->reply.addForces = parameter != 0 ? 1 : 0;
+    return 1;
+}
+
+void PayloadCarrier::Release(PayloadRecord* record) {
+    if (record == nullptr) return;
+    FreePayloadRecord(record);
+    ++recordsReleased_;
+}
+
+PayloadCarrier::Attachment* PayloadCarrier::Find(const char* name) {
+    if (name == nullptr) return nullptr;
+    auto it = held_.find(PayloadNameFromContext(name));
+    return it == held_.end() ? nullptr : &it->second;
+}

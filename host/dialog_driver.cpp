@@ -1,0 +1,121 @@
+#include "host/dialog_driver.h"
+
+#include "dialog/resource.h"
+
+namespace {
+
+const int kFieldIds[10] = {IDC_POSITION_X,     IDC_POSITION_Y,     IDC_POSITION_Z,
+                           IDC_JETTISON_ROT_X, IDC_JETTISON_ROT_Y, IDC_JETTISON_ROT_Z,
+                           IDC_SHIP_ROT_X,     IDC_SHIP_ROT_Y,     IDC_SHIP_ROT_Z,
+                           IDC_JETTISON_VELOCITY};
+
+std::string DescribeList(HWND dialog, int comboId) {
+    const std::vector<std::string> entries = ComboEntries(dialog, comboId);
+    const LRESULT selected = SendDlgItemMessageA(dialog, comboId, CB_GETCURSEL, 0, 0);
+    std::string line;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        line += i == 0 ? " " : " | ";
+        if (static_cast<LRESULT>(i) == selected) line += "*";
+        line += entries[i];
+    }
+    return line;
+}
+
+const char* CheckState(HWND dialog, int id) {
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? "on" : "off";
+}
+
+}  // namespace
+
+std::vector<std::string> ComboEntries(HWND dialog, int comboId) {
+    std::vector<std::string> entries;
+    const LRESULT count = SendDlgItemMessageA(dialog, comboId, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendDlgItemMessageA(dialog, comboId, CB_GETLBTEXTLEN, i, 0);
+        if (length < 0) continue;
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        const LRESULT copied = SendDlgItemMessageA(dialog, comboId, CB_GETLBTEXT, i,
+                                                   reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+int FindComboEntry(HWND dialog, int comboId, const std::string& text) {
+    const std::vector<std::string> entries = ComboEntries(dialog, comboId);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == text) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void OpenAndCloseDropDown(HWND dialog, int comboId) {
+    SendDlgItemMessageA(dialog, comboId, CB_SHOWDROPDOWN, TRUE, 0);
+    SendDlgItemMessageA(dialog, comboId, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+bool PickComboEntry(HWND dialog, int comboId, const std::string& text) {
+    const int index = FindComboEntry(dialog, comboId, text);
+    if (index < 0) return false;
+    // Selecting from the program raises no notification; closing the list does.
+    SendDlgItemMessageA(dialog, comboId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    OpenAndCloseDropDown(dialog, comboId);
+    return true;
+}
+
+void TypeIntoField(HWND dialog, int fieldId, const std::string& text) {
+    SetDlgItemTextA(dialog, fieldId, text.c_str());
+}
+
+std::string ControlText(HWND dialog, int controlId) {
+    HWND control = GetDlgItem(dialog, controlId);
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    const int copied = GetWindowTextA(control, &text[0], static_cast<int>(text.size()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+void ClickControl(HWND dialog, int controlId) {
+    SendDlgItemMessageA(dialog, controlId, BM_CLICK, 0, 0);
+}
+
+void PressSpinArrow(HWND dialog, int spinId, bool upper) {
+    HWND spin = GetDlgItem(dialog, spinId);
+    RECT r;
+    GetClientRect(spin, &r);
+    const int x = (r.right - r.left) / 2;
+    const int y = upper ? (r.bottom - r.top) / 4 : (r.bottom - r.top) * 3 / 4;
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(spin, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+std::string ControlClass(HWND dialog, int controlId) {
+    HWND control = GetDlgItem(dialog, controlId);
+    if (control == nullptr) return std::string();
+    char name[64] = "";
+    GetClassNameA(control, name, sizeof name);
+    return name;
+}
+
+std::string DescribePayloadDialog(HWND dialog) {
+    std::string out = "carriers:" + DescribeList(dialog, IDC_CARRIER_LIST) + "\n";
+    out += "payloads:" + DescribeList(dialog, IDC_PAYLOAD_LIST) + "\n";
+    out += "button: " + ControlText(dialog, IDC_ATTACH_DETACH) + "\n";
+    out += "fields:";
+    for (int id : kFieldIds) out += " \"" + ControlText(dialog, id) + "\"";
+    out += "\n";
+    out += std::string("add-forces: ") + CheckState(dialog, IDC_ADD_FORCES) + "\n";
+    out += std::string("add-jettison-velocity: ") + CheckState(dialog, IDC_ADD_JETTISON_VELOCITY) +
+           "\n";
+    return out;
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}

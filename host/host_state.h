@@ -1,0 +1,55 @@
+// Everything the stand-in host keeps while it runs: the scene, the message
+// trace, and what plug-ins registered with it.
+#ifndef KESTRIX_HOST_HOST_STATE_H
+#define KESTRIX_HOST_HOST_STATE_H
+
+#include <string>
+#include <vector>
+
+#include "host/message_trace.h"
+#include "host/scene.h"
+#include "kapi.h"
+
+struct CustomCommand {
+    DWORD id = 0;
+    std::string label;
+    std::string description;
+    CustomCmdFunc callback = nullptr;
+    void* context = nullptr;
+};
+
+// A call of kapiDefDialogProc, kept so that one can see what a dialog left
+// to the host.
+struct DefDialogCall {
+    HWND dialog;
+    UINT message;
+};
+
+struct HostState {
+    Scene scene;
+    MessageTrace trace;
+
+    std::vector<CustomCommand> commands;
+    DWORD nextCommandId = 1;  // 0 is never a valid id
+    std::vector<kapi::Module*> modules;
+    std::vector<HWND> dialogs;  // open, oldest first
+    HWND dialogOwner = nullptr;
+
+    // Kept for those who study the plug-in's use of the interface.
+    std::vector<HINSTANCE> initLibCalls;
+    std::vector<int> unregisteredCommandIds;
+    bool keepDefDialogCalls = false;  // off by default: a long session would pile them up
+    std::vector<DefDialogCall> defDialogCalls;
+    unsigned date2IntCalls = 0;
+
+    const CustomCommand* FindCommand(const std::string& label) const;
+    // The newest dialog that is still open, or null.
+    HWND NewestDialog();
+    void ForgetClosedDialogs();
+    // Back to a host with nothing registered and an empty scene.
+    void Reset();
+};
+
+HostState& TheHost();
+
+#endif

@@ -1,0 +1,122 @@
+#include "host/main_window.h"
+
+#include <string>
+#include <vector>
+
+#include "host/host_state.h"
+#include "host/scene_vessel.h"
+
+namespace {
+
+const char kClassName[] = "KestrixHostMain";
+enum : int { kVesselList = 100, kCommandList = 101, kRunButton = 102 };
+
+std::string DescribeVessel(const SceneVessel& v) {
+    const VesselDescription& d = v.Description();
+    std::string text = d.name + "   (version " + std::to_string(d.version);
+    if (d.carrier) text += ", carrier";
+    if (d.noInterface) text += ", no interface";
+    if (d.dead) text += ", dead";
+    return text + ")";
+}
+
+void FillLists(HWND window) {
+    HostState& host = TheHost();
+    HWND vessels = GetDlgItem(window, kVesselList);
+    SendMessageA(vessels, LB_RESETCONTENT, 0, 0);
+    for (size_t i = 0; i < host.scene.Count(); ++i) {
+        const std::string text = DescribeVessel(*host.scene.At(i));
+        SendMessageA(vessels, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    HWND commands = GetDlgItem(window, kCommandList);
+    SendMessageA(commands, LB_RESETCONTENT, 0, 0);
+    for (const CustomCommand& c : host.commands) {
+        const std::string text = c.label + " - " + c.description;
+        SendMessageA(commands, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageA(commands, LB_SETCURSEL, 0, 0);
+}
+
+void RunSelectedCommand(HWND window) {
+    const LRESULT index = SendDlgItemMessageA(window, kCommandList, LB_GETCURSEL, 0, 0);
+    const std::vector<CustomCommand> commands = TheHost().commands;
+    if (index < 0 || static_cast<size_t>(index) >= commands.size()) return;
+    commands[static_cast<size_t>(index)].callback(commands[static_cast<size_t>(index)].context);
+}
+
+HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
+              int h, int id) {
+    HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
+    return child;
+}
+
+void OnCreate(HWND window) {
+    const DWORD listStyle = WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    AddChild(window, "STATIC", "Vessels in the scene", 0, 10, 10, 250, 16, -1);
+    AddChild(window, "LISTBOX", "", listStyle, 10, 28, 250, 230, kVesselList);
+    AddChild(window, "STATIC", "Custom commands", 0, 275, 10, 230, 16, -1);
+    AddChild(window, "LISTBOX", "", listStyle, 275, 28, 230, 190, kCommandList);
+    AddChild(window, "BUTTON", "Run command", BS_DEFPUSHBUTTON | WS_TABSTOP, 275, 228, 110, 28,
+             kRunButton);
+    FillLists(window);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kRunButton ||
+            (LOWORD(wParam) == kCommandList && HIWORD(wParam) == LBN_DBLCLK)) {
+            RunSelectedCommand(window);
+        }
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+bool IsDialogMessageForAny(MSG* msg) {
+    HostState& host = TheHost();
+    host.ForgetClosedDialogs();
+    const std::vector<HWND> dialogs = host.dialogs;
+    for (HWND dialog : dialogs) {
+        if (IsDialogMessageA(dialog, msg)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool RunMainWindow(HINSTANCE instance) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, kClassName, "Kestrix stand-in host",
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, 530, 310, nullptr, nullptr,
+                                  instance, nullptr);
+    if (window == nullptr) return false;
+    TheHost().dialogOwner = window;
+    ShowWindow(window, SW_SHOWNORMAL);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageForAny(&msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    TheHost().dialogOwner = nullptr;
+    return true;
+}

@@ -1,0 +1,100 @@
+#include "host/message_trace.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+#include "payload/payload_protocol.h"
+
+namespace {
+
+std::string FormatDouble(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.6f", value);
+    return buffer;
+}
+
+std::string FormatVector(const PayloadVector& v) {
+    return "(" + FormatDouble(v.x) + "," + FormatDouble(v.y) + "," + FormatDouble(v.z) + ")";
+}
+
+std::string DecodeRecord(const PayloadRecord& r) {
+    return "record{name=" + QuoteText(r.name, kPayloadNameMax + 1) +
+           " pos=" + FormatVector(r.position) + " srot=" + FormatVector(r.shipRotation) +
+           " jrot=" + FormatVector(r.jettisonRotation) + " vel=" + FormatDouble(r.jettisonVelocity) +
+           " extra=(" + std::to_string(r.extraA) + "," + std::to_string(r.extraB) + "," +
+           std::to_string(r.extraC) + ") marker=" + std::to_string(r.marker) +
+           " forces=" + std::to_string(r.addForces) + "}";
+}
+
+}  // namespace
+
+std::string QuoteText(const char* text, size_t maxLength) {
+    std::string out = "\"";
+    for (size_t i = 0; i < maxLength && text[i] != '\0'; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string MessageName(uint32_t messageId) {
+    switch (messageId) {
+    case PLMSG_IS_CARRIER: return "PLMSG_IS_CARRIER";
+    case PLMSG_IS_ATTACHED: return "PLMSG_IS_ATTACHED";
+    case PLMSG_ATTACH: return "PLMSG_ATTACH";
+    case PLMSG_DETACH: return "PLMSG_DETACH";
+    case PLMSG_SET_PARAMS: return "PLMSG_SET_PARAMS";
+    case PLMSG_GET_PARAMS: return "PLMSG_GET_PARAMS";
+    case PLMSG_SET_FORCES: return "PLMSG_SET_FORCES";
+    default: {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "0x%08" PRIX32, messageId);
+        return buffer;
+    }
+    }
+}
+
+std::string DecodeMessageContext(uint32_t messageId, const void* context) {
+    if (context == nullptr) return "null";
+    switch (messageId) {
+    case PLMSG_IS_ATTACHED:
+    case PLMSG_DETACH:
+    case PLMSG_SET_FORCES:
+        return QuoteText(static_cast<const char*>(context), kPayloadNameMax + 1);
+    case PLMSG_GET_PARAMS: {
+        const PayloadQuery* q = static_cast<const PayloadQuery*>(context);
+        const std::string name = q->name ? QuoteText(q->name, kPayloadNameMax + 1) : "null";
+        return "query{name=" + name + "}";
+    }
+    case PLMSG_ATTACH:
+    case PLMSG_SET_PARAMS:
+        return DecodeRecord(*static_cast<const PayloadRecord*>(context));
+    default:
+        return "ptr";
+    }
+}
+
+std::string TraceEntry::Format() const {
+    std::string line = "msg " + vessel + " " + MessageName(messageId) +
+                       " prm=" + std::to_string(parameter) + " ctx=" + context + " -> " +
+                       std::to_string(answer);
+    if (forbidden) line += " (interface version too low: must never be sent)";
+    return line;
+}
+
+void MessageTrace::Record(TraceEntry entry) {
+    entries_.push_back(std::move(entry));
+    if (out_ != nullptr) {
+        std::fprintf(out_, "%s\n", entries_.back().Format().c_str());
+        std::fflush(out_);
+    }
+}

@@ -1,0 +1,67 @@
+#include "host/scene.h"
+
+#include "host/scene_vessel.h"
+
+Scene::Scene() = default;
+
+Scene::~Scene() { Clear(); }
+
+void Scene::Clear() {
+    vessels_.clear();
+    Reindex();
+}
+
+void Scene::Load(const SceneDescription& description) {
+    Clear();
+    auto exists = [this](const std::string& name) { return FindByName(name) != nullptr; };
+    for (const VesselDescription& v : description.vessels) {
+        vessels_.push_back(std::make_unique<SceneVessel>(v, exists));
+    }
+    Reindex();
+    for (const AttachmentDescription& a : description.attachments) {
+        SceneVessel* carrier = Named(a.carrier);
+        if (carrier != nullptr && carrier->Carrier() != nullptr) {
+            carrier->Carrier()->Hold(a.payload, a.params);
+        }
+    }
+}
+
+void Scene::Reindex() {
+    byHandle_.clear();
+    firstByName_.clear();
+    for (size_t i = 0; i < vessels_.size(); ++i) {
+        byHandle_[vessels_[i]->Handle()] = vessels_[i].get();
+        firstByName_.emplace(vessels_[i]->Name(), i);
+    }
+}
+
+VesselHandle Scene::HandleAt(size_t index) const {
+    return index < vessels_.size() ? vessels_[index]->Handle() : nullptr;
+}
+
+SceneVessel* Scene::At(size_t index) const {
+    return index < vessels_.size() ? vessels_[index].get() : nullptr;
+}
+
+SceneVessel* Scene::Named(const std::string& name) const {
+    auto it = firstByName_.find(name);
+    return it == firstByName_.end() ? nullptr : vessels_[it->second].get();
+}
+
+VesselHandle Scene::FindByName(const std::string& name) const {
+    SceneVessel* v = Named(name);
+    return v != nullptr ? v->Handle() : nullptr;
+}
+
+SceneVessel* Scene::Find(VesselHandle handle) const {
+    auto it = byHandle_.find(handle);
+    return it == byHandle_.end() ? nullptr : it->second;
+}
+
+bool Scene::Remove(const std::string& name) {
+    auto it = firstByName_.find(name);
+    if (it == firstByName_.end()) return false;
+    vessels_.erase(vessels_.begin() + static_cast<std::ptrdiff_t>(it->second));
+    Reindex();
+    return true;
+}

@@ -1,0 +1,49 @@
+// The stand-in host's scene: the vessels, in index order, and their handles.
+#ifndef KESTRIX_HOST_SCENE_H
+#define KESTRIX_HOST_SCENE_H
+
+#include <stdint.h>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/scene_description.h"
+#include "kapi.h"
+
+class SceneVessel;
+
+class Scene {
+public:
+    Scene();
+    ~Scene();
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    // Replaces every vessel by those described; attachments start held.
+    void Load(const SceneDescription& description);
+    void Clear();
+
+    size_t Count() const { return vessels_.size(); }
+    VesselHandle HandleAt(size_t index) const;
+    // The first vessel of that name, dead or alive; null when none.
+    VesselHandle FindByName(const std::string& name) const;
+    // Null for a handle that is no vessel of this scene.
+    SceneVessel* Find(VesselHandle handle) const;
+    SceneVessel* At(size_t index) const;
+    SceneVessel* Named(const std::string& name) const;
+
+    // Takes the vessel out of the simulation: its handle and interface die.
+    bool Remove(const std::string& name);
+
+private:
+    void Reindex();
+
+    std::vector<std::unique_ptr<SceneVessel>> vessels_;
+    // Look-ups stay constant-time: the dialog asks for n x n interfaces.
+    std::unordered_map<VesselHandle, SceneVessel*> byHandle_;
+    std::unordered_map<std::string, size_t> firstByName_;
+};
+
+#endif

@@ -1,0 +1,47 @@
+// One vessel of the stand-in host's scene: its handle, its interface and, for
+// a carrier, the reference carrier logic. Every message it receives is traced.
+#ifndef KESTRIX_HOST_SCENE_VESSEL_H
+#define KESTRIX_HOST_SCENE_VESSEL_H
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "carrierkit/payload_carrier.h"
+#include "host/scene_description.h"
+#include "kapi.h"
+
+class SceneVessel : public MessageVessel {
+public:
+    SceneVessel(const VesselDescription& description, PayloadCarrier::VesselExists exists);
+    ~SceneVessel() override;
+
+    int32_t ReceiveMessage(uint32_t messageId, uint32_t parameter, void* context) override;
+
+    VesselHandle Handle() { return static_cast<VesselHandle>(&handleTarget_); }
+    const std::string& Name() const { return description_.name; }
+    const VesselDescription& Description() const { return description_; }
+    bool IsAlive() const { return !description_.dead; }
+    bool HasInterface() const { return !description_.noInterface; }
+    // Null for a vessel that is no carrier.
+    PayloadCarrier* Carrier() { return carrier_.get(); }
+
+    // Attach records taken under a fixed attach answer.
+    unsigned OverrideRecordsReceived() const { return overrideReceived_; }
+    unsigned OverrideRecordsReleased() const { return overrideReleased_; }
+
+private:
+    int32_t Answer(uint32_t messageId, uint32_t parameter, void* context);
+    int32_t FixedAttachAnswer(int32_t answer, PayloadRecord* record);
+
+    VesselDescription description_;
+    std::unique_ptr<PayloadCarrier> carrier_;
+    // The handle is the address of this byte: distinct from the interface.
+    char handleTarget_ = 0;
+    // Records accepted under a fixed answer of 1 stay valid until the vessel goes.
+    std::vector<PayloadRecord*> overrideKept_;
+    unsigned overrideReceived_ = 0;
+    unsigned overrideReleased_ = 0;
+};
+
+#endif

@@ -1,0 +1,40 @@
+// Script mode: actions on the payload editor, one a line.
+//
+//   open                 run the custom command "Brask Dialog"
+//   carrier TEXT         pick the carrier-list entry TEXT from the drop-down
+//   payload TEXT         the same for the payload list
+//   type ID TEXT         set the text of edit ID (TEXT may be empty)
+//   click ID             click the button or check box ID
+//   spin ID up|down [K]  press the upper or lower arrow of up-down ID, K times
+//   show                 print what the dialog shows
+//   done                 click "<< Done"
+//
+// Lines whose first non-blank character is '#', and blank lines, are ignored.
+#ifndef KESTRIX_HOST_SCRIPT_H
+#define KESTRIX_HOST_SCRIPT_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done };
+
+struct ScriptAction {
+    int line = 0;
+    ActionKind kind = ActionKind::Show;
+    int controlId = 0;
+    std::string text;
+    bool up = true;
+    int times = 1;
+};
+
+// False, with `error` set to "line N: reason", for the first bad line; then
+// nothing of the script may run.
+bool ParseScript(const std::string& text, std::vector<ScriptAction>* actions, std::string* error);
+
+// Runs the actions in order against the host's newest dialog, printing what
+// `show` asks for to `out`. False, with `error` set to "line N: reason", at
+// the first action that cannot be carried out.
+bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error);
+
+#endif

@@ -1,0 +1,98 @@
+// Carrying out script actions against the host's newest dialog.
+#include <cstring>
+
+#include "dialog/resource.h"
+#include "host/dialog_driver.h"
+#include "host/host_state.h"
+#include "host/script.h"
+
+namespace {
+
+const char kCommandLabel[] = "Brask Dialog";
+
+bool RunOpen(std::string* reason) {
+    const CustomCommand* command = TheHost().FindCommand(kCommandLabel);
+    if (command == nullptr) {
+        *reason = std::string("no custom command \"") + kCommandLabel + "\" is registered";
+        return false;
+    }
+    command->callback(command->context);
+    return true;
+}
+
+bool RequireControl(HWND dialog, int id, const char* wantedClass, std::string* reason) {
+    const std::string cls = ControlClass(dialog, id);
+    if (cls.empty()) {
+        *reason = "the dialog has no control " + std::to_string(id);
+        return false;
+    }
+    if (wantedClass != nullptr && _stricmp(cls.c_str(), wantedClass) != 0) {
+        *reason = "control " + std::to_string(id) + " is a " + cls + ", not a " + wantedClass;
+        return false;
+    }
+    return true;
+}
+
+bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string* reason) {
+    switch (a.kind) {
+    case ActionKind::Carrier:
+    case ActionKind::Payload: {
+        const bool carrier = a.kind == ActionKind::Carrier;
+        if (!PickComboEntry(dialog, carrier ? IDC_CARRIER_LIST : IDC_PAYLOAD_LIST, a.text)) {
+            *reason = std::string("no ") + (carrier ? "carrier" : "payload") + " entry \"" +
+                      a.text + "\"";
+            return false;
+        }
+        return true;
+    }
+    case ActionKind::Type:
+        if (!RequireControl(dialog, a.controlId, "Edit", reason)) return false;
+        TypeIntoField(dialog, a.controlId, a.text);
+        return true;
+    case ActionKind::Click:
+        if (!RequireControl(dialog, a.controlId, "Button", reason)) return false;
+        ClickControl(dialog, a.controlId);
+        return true;
+    case ActionKind::Spin:
+        if (!RequireControl(dialog, a.controlId, "msctls_updown32", reason)) return false;
+        for (int i = 0; i < a.times && IsWindow(dialog); ++i) {
+            PressSpinArrow(dialog, a.controlId, a.up);
+        }
+        return true;
+    case ActionKind::Show:
+        std::fputs(DescribePayloadDialog(dialog).c_str(), out);
+        std::fflush(out);
+        return true;
+    case ActionKind::Done:
+        ClickControl(dialog, IDC_DONE);
+        return true;
+    case ActionKind::Open:
+        break;
+    }
+    return true;
+}
+
+bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
+    if (a.kind == ActionKind::Open) return RunOpen(reason);
+    HWND dialog = TheHost().NewestDialog();
+    if (dialog == nullptr) {
+        *reason = "no dialog is open";
+        return false;
+    }
+    return RunOnDialog(a, dialog, out, reason);
+}
+
+}  // namespace
+
+bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error) {
+    for (const ScriptAction& a : actions) {
+        std::string reason;
+        const bool ok = RunAction(a, out, &reason);
+        PumpMessages();
+        if (!ok) {
+            *error = "line " + std::to_string(a.line) + ": " + reason;
+            return false;
+        }
+    }
+    return true;
+}

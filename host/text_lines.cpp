@@ -1,0 +1,78 @@
+#include "host/text_lines.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+bool SplitLine(const std::string& line, std::vector<Token>* tokens, std::string* error) {
+    tokens->clear();
+    size_t i = 0;
+    while (i < line.size()) {
+        const char c = line[i];
+        if (c == ' ' || c == '\t') {
+            ++i;
+        } else if (c == '#') {
+            break;
+        } else if (c == '"') {
+            const size_t end = line.find('"', i + 1);
+            if (end == std::string::npos) {
+                *error = "unterminated quote";
+                return false;
+            }
+            tokens->push_back(Token{line.substr(i + 1, end - i - 1), true});
+            i = end + 1;
+        } else {
+            size_t end = i;
+            while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
+            tokens->push_back(Token{line.substr(i, end - i), false});
+            i = end;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> SplitIntoLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool ReadTextFile(const std::string& path, std::string* text) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) return false;
+    text->clear();
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text->append(buffer, n);
+    const bool ok = std::ferror(f) == 0;
+    std::fclose(f);
+    return ok;
+}
+
+bool ParseInt32(const std::string& text, int32_t* value) {
+    if (text.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long v = std::strtoll(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || v < INT32_MIN || v > INT32_MAX) return false;
+    *value = static_cast<int32_t>(v);
+    return true;
+}
+
+bool ParseDouble(const std::string& text, double* value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || !std::isfinite(v)) return false;
+    *value = v;
+    return true;
+}
