@@ -37,6 +37,7 @@ void HostState::Reset() {
     modules.clear();
     initLibCalls.clear();
     unregisteredCommandIds.clear();
+    destroyedModules.clear();
     defDialogCalls.clear();
     date2IntCalls = 0;
 }

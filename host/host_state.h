@@ -38,6 +38,7 @@ struct HostState {
     // Kept for those who study the plug-in's use of the interface.
     std::vector<HINSTANCE> initLibCalls;
     std::vector<int> unregisteredCommandIds;
+    std::vector<const kapi::Module*> destroyedModules;
     bool keepDefDialogCalls = false;  // off by default: a long session would pile them up
     std::vector<DefDialogCall> defDialogCalls;
     unsigned date2IntCalls = 0;

@@ -14,7 +14,7 @@ ModuleNV::~ModuleNV() = default;
 HINSTANCE ModuleNV::GetModuleInstance() const { return instance_; }
 
 Module::Module(HINSTANCE instance) : ModuleNV(instance) {}
-Module::~Module() = default;
+Module::~Module() { TheHost().destroyedModules.push_back(this); }
 void Module::clbkSimulationBegin(int32_t) {}
 void Module::clbkSimulationEnd() {}
 void Module::clbkStepBegin(double, double, double) {}

@@ -1,0 +1,139 @@
+// Script mode: reading scripts, and running the host as its users do.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "host/script.h"
+#include "tests/support/host_process.h"
+
+namespace {
+
+std::string ErrorOf(const std::string& text) {
+    std::vector<ScriptAction> actions;
+    std::string error;
+    EXPECT_FALSE(ParseScript(text, &actions, &error)) << text;
+    return error;
+}
+
+TEST(ScriptParser, ReadsEveryAction) {
+    std::vector<ScriptAction> a;
+    std::string error;
+    ASSERT_TRUE(ParseScript("open\n"
+                            "  # comment\n"
+                            "\n"
+                            "carrier Deep Space 1\n"
+                            "payload Probe Attached;Tug\r\n"
+                            "type 1004  5\n"
+                            "type 1007\n"
+                            "click 1002\n"
+                            "spin 1027 down 3\n"
+                            "spin 1003 up\n"
+                            "show\n"
+                            "done\n",
+                            &a, &error))
+        << error;
+    ASSERT_EQ(a.size(), 10u);
+    EXPECT_EQ(a[0].kind, ActionKind::Open);
+    EXPECT_EQ(a[1].kind, ActionKind::Carrier);
+    EXPECT_EQ(a[1].text, "Deep Space 1");
+    EXPECT_EQ(a[1].line, 4);
+    EXPECT_EQ(a[2].text, "Probe Attached;Tug");
+    EXPECT_EQ(a[3].kind, ActionKind::Type);
+    EXPECT_EQ(a[3].controlId, 1004);
+    EXPECT_EQ(a[3].text, " 5");
+    EXPECT_EQ(a[4].text, "");
+    EXPECT_EQ(a[5].kind, ActionKind::Click);
+    EXPECT_EQ(a[6].kind, ActionKind::Spin);
+    EXPECT_FALSE(a[6].up);
+    EXPECT_EQ(a[6].times, 3);
+    EXPECT_TRUE(a[7].up);
+    EXPECT_EQ(a[7].times, 1);
+    EXPECT_EQ(a[8].kind, ActionKind::Show);
+    EXPECT_EQ(a[9].kind, ActionKind::Done);
+}
+
+TEST(ScriptParser, NamesTheFirstBadLine) {
+    EXPECT_EQ(ErrorOf("open\nfly\n"), "line 2: unknown action \"fly\"");
+    EXPECT_EQ(ErrorOf("open now\n"), "line 1: open takes nothing after it");
+    EXPECT_EQ(ErrorOf("carrier\n"), "line 1: carrier needs the text of a list entry");
+    EXPECT_EQ(ErrorOf("type abc 5\n"), "line 1: type needs a control id");
+    EXPECT_EQ(ErrorOf("click\n"), "line 1: click needs one control id");
+    EXPECT_EQ(ErrorOf("click 1002 1005\n"), "line 1: click needs one control id");
+    EXPECT_EQ(ErrorOf("spin 1003 sideways\n"), "line 1: spin direction must be up or down");
+    EXPECT_EQ(ErrorOf("spin 1003 up 0\n"),
+              "line 1: spin count must be a whole number from 1 to 1000000");
+    EXPECT_EQ(ErrorOf("spin up\n"),
+              "line 1: spin needs an up-down id, up or down, and an optional count");
+}
+
+class HostProgram : public testing::Test {
+protected:
+    ProcessResult Run(const std::string& scene, const std::string& script,
+                      std::vector<std::string> extra = {}) {
+        std::vector<std::string> args = extra;
+        if (!scene.empty()) {
+            args.push_back("--scene");
+            args.push_back(WriteTempFile(scene));
+        }
+        args.push_back("--script");
+        args.push_back(WriteTempFile(script));
+        return RunKestrix(args);
+    }
+};
+
+TEST_F(HostProgram, BadScriptLineRunsNothingAndExits2) {
+    ProcessResult r = Run("", "open\nshow\nspin 1003 up lots\n");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("line 3: spin count must be a whole number"), std::string::npos) << r.err;
+}
+
+TEST_F(HostProgram, BadSceneLineExits2) {
+    ProcessResult r = Run("vessel A\nvessel B bogus\n", "open\n");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("line 2: unknown vessel option \"bogus\""), std::string::npos) << r.err;
+}
+
+TEST_F(HostProgram, ActionThatCannotBeCarriedOutStopsThereWithExit2) {
+    ProcessResult r = Run("vessel Tug carrier\n", "show\n");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_NE(r.err.find("line 1: no dialog is open"), std::string::npos) << r.err;
+
+    r = Run("vessel Tug carrier\n", "open\ncarrier Nobody\nshow\n");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("line 2: no carrier entry \"Nobody\""), std::string::npos) << r.err;
+
+    r = Run("vessel Tug carrier\n", "open\nclick 1004\n");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_NE(r.err.find("line 2: control 1004 is a Edit, not a Button"), std::string::npos)
+        << r.err;
+}
+
+TEST_F(HostProgram, ShowPrintsSixLinesAndDoneClosesTheDialog) {
+    ProcessResult r = Run("vessel Tug carrier\n", "open\nshow\ndone\nshow\n");
+    EXPECT_EQ(r.exitCode, 2u);  // the second show finds no dialog
+    ASSERT_GE(r.out.size(), 1u);
+    size_t lines = 0;
+    for (char c : r.out) lines += c == '\n';
+    EXPECT_EQ(lines, 6u) << r.out;
+    EXPECT_EQ(r.out.rfind("carriers:", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\nbutton: Attach\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("line 4: no dialog is open"), std::string::npos) << r.err;
+}
+
+TEST_F(HostProgram, UnknownOptionExits2WithUsage) {
+    ProcessResult r = RunKestrix({"--fly"});
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_NE(r.err.find("usage: kestrix"), std::string::npos);
+}
+
+TEST_F(HostProgram, MissingPluginFails) {
+    ProcessResult r = Run("", "open\n", {"--plugin", "no-such-plugin.dll"});
+    EXPECT_EQ(r.exitCode, 1u);
+    EXPECT_NE(r.err.find("cannot load plug-in no-such-plugin.dll"), std::string::npos) << r.err;
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// Loading, initialising and unloading the plug-in as a host does.
+#include <windows.h>
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "host/date_text.h"
+#include "host/host_state.h"
+#include "host/plugin_loader.h"
+#include "tests/support/hosted_plugin.h"
+
+namespace {
+
+typedef void (*InstanceEntry)(HINSTANCE);
+typedef const char* (*DateEntry)();
+typedef int (*VersionEntry)();
+
+template <typename T>
+T Entry(HMODULE module, const char* name) {
+    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+class ModuleLifecycle : public testing::Test {
+protected:
+    void SetUp() override { TheHost().Reset(); }
+    void TearDown() override { TheHost().Reset(); }
+};
+
+TEST_F(ModuleLifecycle, LoadRegistersCommandAndModuleAndUnloadReleasesThemOnce) {
+    HostState& host = TheHost();
+    HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
+    ASSERT_NE(module, nullptr);
+    ASSERT_EQ(host.initLibCalls.size(), 1u);
+    EXPECT_EQ(host.initLibCalls[0], module);
+
+    Entry<InstanceEntry>(module, "InitModule")(module);
+    ASSERT_EQ(host.commands.size(), 1u);
+    EXPECT_EQ(host.commands[0].label, "Brask Dialog");
+    EXPECT_EQ(host.commands[0].description, "Edit the payloads of vessels");
+    EXPECT_EQ(host.commands[0].context, nullptr);
+    ASSERT_EQ(host.modules.size(), 1u);
+    EXPECT_EQ(host.modules[0]->GetModuleInstance(), module);
+    const DWORD id = host.commands[0].id;
+    const kapi::Module* object = host.modules[0];
+    host.modules.clear();  // the host lets go before unloading
+
+    FreeLibrary(module);
+    EXPECT_TRUE(host.commands.empty());
+    ASSERT_EQ(host.unregisteredCommandIds.size(), 1u);
+    EXPECT_EQ(host.unregisteredCommandIds[0], static_cast<int>(id));
+    ASSERT_EQ(host.destroyedModules.size(), 1u);
+    EXPECT_EQ(host.destroyedModules[0], object);
+}
+
+TEST_F(ModuleLifecycle, ExitModuleCalledByHostAndAgainByDetachHookReleasesOnce) {
+    HostState& host = TheHost();
+    HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
+    ASSERT_NE(module, nullptr);
+    Entry<InstanceEntry>(module, "InitModule")(module);
+    host.modules.clear();
+
+    Entry<InstanceEntry>(module, "ExitModule")(module);
+    EXPECT_EQ(host.unregisteredCommandIds.size(), 1u);
+    EXPECT_EQ(host.destroyedModules.size(), 1u);
+
+    FreeLibrary(module);  // the detach hook calls ExitModule again
+    EXPECT_EQ(host.unregisteredCommandIds.size(), 1u);
+    EXPECT_EQ(host.destroyedModules.size(), 1u);
+}
+
+TEST_F(ModuleLifecycle, DetachWithoutInitModuleUnregistersIdZeroAndDestroysNothing) {
+    HostState& host = TheHost();
+    HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
+    ASSERT_NE(module, nullptr);
+    FreeLibrary(module);
+    ASSERT_EQ(host.unregisteredCommandIds.size(), 1u);
+    EXPECT_EQ(host.unregisteredCommandIds[0], 0);
+    EXPECT_TRUE(host.destroyedModules.empty());
+}
+
+TEST_F(ModuleLifecycle, LibraryExportingOnlyTheOtherExitNameHasItCalledAtDetach) {
+    HostState& host = TheHost();
+    HMODULE module = LoadLibraryA((ExecutableFolder() + "exit_alias_plugin.dll").c_str());
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(GetProcAddress(module, "ExitModule"), nullptr);
+    EXPECT_TRUE(host.unregisteredCommandIds.empty());
+    FreeLibrary(module);
+    ASSERT_EQ(host.unregisteredCommandIds.size(), 1u);
+    EXPECT_EQ(host.unregisteredCommandIds[0], 4242);
+}
+
+TEST_F(ModuleLifecycle, ModuleDateIsOneConstantText) {
+    HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
+    ASSERT_NE(module, nullptr);
+    DateEntry date = Entry<DateEntry>(module, "ModuleDate");
+    const char* first = date();
+    EXPECT_STREQ(first, "Apr 29 2013");
+    EXPECT_EQ(date(), first);
+    FreeLibrary(module);
+}
+
+TEST_F(ModuleLifecycle, GetModuleVersionAsksTheHostOnce) {
+    HostState& host = TheHost();
+    HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
+    ASSERT_NE(module, nullptr);
+    VersionEntry version = Entry<VersionEntry>(module, "GetModuleVersion");
+    const int expected = DayNumberFromDateText("Aug 30 2010");
+    ASSERT_NE(expected, 0);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(version(), expected);
+    EXPECT_EQ(host.date2IntCalls, 1u);
+    FreeLibrary(module);
+}
+
+TEST_F(ModuleLifecycle, ReloadingGivesAFreshModule) {
+    HostedPlugin plugin;
+    for (int round = 0; round < 3; ++round) {
+        plugin.Start("vessel Tug carrier\n");
+        EXPECT_EQ(TheHost().commands.size(), 1u);
+        HWND dialog = plugin.OpenDialog();
+        EXPECT_NE(dialog, nullptr);
+        plugin.Stop();
+        EXPECT_FALSE(IsWindow(dialog));  // the host closes it before unloading
+    }
+}
+
+TEST(DateText, ReadsCompilerStyleDates) {
+    EXPECT_EQ(DayNumberFromDateText("Jan  1 1900"), 1);
+    EXPECT_EQ(DayNumberFromDateText("Jan 01 1900"), 1);
+    EXPECT_EQ(DayNumberFromDateText("Mar  1 1904") - DayNumberFromDateText("Feb 28 1904"), 2);
+    EXPECT_EQ(DayNumberFromDateText("Aug 30 2010") - DayNumberFromDateText("Apr 29 2013"),
+              -973);
+    EXPECT_EQ(DayNumberFromDateText("Foo 30 2010"), 0);
+    EXPECT_EQ(DayNumberFromDateText("Feb 30 2010"), 0);
+    EXPECT_EQ(DayNumberFromDateText("Aug 30 2010x"), 0);
+    EXPECT_EQ(DayNumberFromDateText(nullptr), 0);
+}
+
+}  // namespace

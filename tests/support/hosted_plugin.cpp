@@ -1,0 +1,48 @@
+#include "tests/support/hosted_plugin.h"
+
+#include <gtest/gtest.h>
+
+#include "host/scene_parser.h"
+
+HostedPlugin::~HostedPlugin() { Stop(); }
+
+std::string HostedPlugin::PluginPath() { return ExecutableFolder() + TEST_PLUGIN_FILE; }
+
+void HostedPlugin::Start(const std::string& sceneText) {
+    Stop();
+    HostState& host = TheHost();
+    host.Reset();
+    SceneDescription scene;
+    std::string error;
+    ASSERT_TRUE(ParseScene(sceneText, &scene, &error)) << error;
+    host.scene.Load(scene);
+    ASSERT_TRUE(plugin_.Load(PluginPath(), &error)) << error;
+}
+
+void HostedPlugin::Stop() {
+    plugin_.Unload();
+    TheHost().Reset();
+}
+
+HWND HostedPlugin::OpenDialog() {
+    const CustomCommand* command = TheHost().FindCommand("Brask Dialog");
+    if (command == nullptr) {
+        ADD_FAILURE() << "the plug-in registered no \"Brask Dialog\" command";
+        return nullptr;
+    }
+    const size_t before = TheHost().dialogs.size();
+    command->callback(command->context);
+    if (TheHost().dialogs.size() != before + 1) {
+        ADD_FAILURE() << "the command opened no dialog";
+        return nullptr;
+    }
+    return TheHost().dialogs.back();
+}
+
+std::vector<std::string> HostedPlugin::Trace() const {
+    std::vector<std::string> lines;
+    for (const TraceEntry& e : TheHost().trace.Entries()) lines.push_back(e.Format());
+    return lines;
+}
+
+void HostedPlugin::ClearTrace() { TheHost().trace.Clear(); }

@@ -1,0 +1,37 @@
+// The plug-in loaded into the test program, which acts as its host.
+#ifndef KESTRIX_TESTS_HOSTED_PLUGIN_H
+#define KESTRIX_TESTS_HOSTED_PLUGIN_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "host/host_state.h"
+#include "host/plugin_loader.h"
+
+class HostedPlugin {
+public:
+    HostedPlugin() = default;
+    ~HostedPlugin();
+
+    // A fresh host with the scene, then the plug-in loaded and initialised.
+    // Fails the current test when the scene or the plug-in does not load.
+    void Start(const std::string& sceneText);
+    void Stop();
+
+    // Runs the "Brask Dialog" command and returns the dialog it opened.
+    HWND OpenDialog();
+
+    // The trace as its printed lines; Clear forgets what is recorded so far.
+    std::vector<std::string> Trace() const;
+    void ClearTrace();
+
+    HMODULE Module() const { return plugin_.Module(); }
+    static std::string PluginPath();
+
+private:
+    LoadedPlugin plugin_;
+};
+
+#endif
