@@ -33,6 +33,7 @@ struct HostState {
     DWORD nextCommandId = 1;  // 0 is never a valid id
     std::vector<kapi::Module*> modules;
     std::vector<HWND> dialogs;  // open, oldest first
+    HINSTANCE pluginInstance = nullptr;  // the loaded plug-in, for windows of its classes
     HWND dialogOwner = nullptr;
 
     // Kept for those who study the plug-in's use of the interface.

@@ -39,6 +39,7 @@ bool LoadedPlugin::Load(const std::string& path, std::string* error) {
         module_ = nullptr;
         return false;
     }
+    host.pluginInstance = module_;
     reinterpret_cast<InitModuleEntry>(reinterpret_cast<void*>(entry))(module_);
     for (size_t i = modulesBefore; i < host.modules.size(); ++i) {
         host.modules[i]->clbkSimulationBegin(0);
@@ -54,6 +55,7 @@ void LoadedPlugin::Unload() {
     // the host lets go of it before the library goes.
     for (kapi::Module* m : host.modules) m->clbkSimulationEnd();
     host.modules.clear();
+    host.pluginInstance = nullptr;
     FreeLibrary(module_);
     module_ = nullptr;
 }
