@@ -1,0 +1,23 @@
+// Sending payload messages to vessels. A vessel is sent a message only when it
+// has an interface whose version, read as a signed 16-bit number, is above 1:
+// only then is the interface part of a class object that takes messages.
+#ifndef BRASK_PAYLOAD_PAYLOAD_SEND_H
+#define BRASK_PAYLOAD_PAYLOAD_SEND_H
+
+#include <stdint.h>
+
+#include "kapi.h"
+
+// The class object that receives payload messages for this interface, or
+// null when the vessel must never be sent one.
+MessageVessel* PayloadReceiver(VESSEL* vessel);
+
+// The receiver of a live vessel found by name, or null when there is no such
+// vessel, it is not alive, has no interface, or must not be messaged.
+MessageVessel* PayloadReceiverByName(const char* name);
+
+// One synchronous call of the receiver's generic-message callback.
+int32_t SendPayloadMessage(MessageVessel* receiver, uint32_t messageId, uint32_t parameter,
+                           void* context);
+
+#endif
