@@ -19,4 +19,10 @@ INT_PTR SetPayloadForces(HWND dialog);
 // UDN_DELTAPOS from any up-down. FALSE when no carrier is selected.
 INT_PTR OnSpinDelta(HWND dialog, const NMUPDOWN* notification);
 
+// Steps field `fieldId` by the notification's delta (a step of 1.0 or 0.001
+// by `spinId`), keeps it within +-limit, writes it back as "%.3lf" shows it
+// and returns the value at full precision.
+double StepSpinField(HWND dialog, const NMUPDOWN* notification, int spinId, int fieldId,
+                     double limit);
+
 #endif

@@ -1,3 +1,118 @@
-#include "dialog/dialog_handlers.h"
+// The up-down arrows of the ten numeric fields. While the selected payload is
+// attached to the selected carrier, every click sends the carrier the whole
+// new parameter set.
+#include <new>
 
-INT_PTR OnSpinDelta(HWND /*dialog*/, const NMUPDOWN* /*notification*/) { return FALSE; }
+#include "dialog/dialog_handlers.h"
+#include "dialog/dialog_text.h"
+#include "dialog/field_number.h"
+#include "dialog/field_reading.h"
+#include "dialog/payload_fields.h"
+#include "dialog/payload_label.h"
+#include "dialog/resource.h"
+#include "dialog/spin_step.h"
+#include "dialog/vessel_lists.h"
+#include "payload/payload_protocol.h"
+#include "payload/payload_send.h"
+
+namespace {
+
+// The working values of one click, in the order of kPayloadFieldIds:
+// position x, y, z; jettison rotation x, y, z; ship rotation x, y, z (both
+// in radians); jettison velocity.
+struct WorkingValues {
+    double v[10] = {};
+};
+
+struct SpinBinding {
+    int fine;
+    int coarse;
+    int field;
+    double limit;  // as shown in the field
+    int slot;      // in WorkingValues
+    bool rotation;
+};
+
+const SpinBinding kBindings[10] = {
+    {IDC_SPIN_POSITION_X, IDC_COARSE_POSITION_X, IDC_POSITION_X, 1000000.0, 0, false},
+    {IDC_SPIN_POSITION_Y, IDC_COARSE_POSITION_Y, IDC_POSITION_Y, 1000000.0, 1, false},
+    {IDC_SPIN_POSITION_Z, IDC_COARSE_POSITION_Z, IDC_POSITION_Z, 1000000.0, 2, false},
+    {IDC_SPIN_JETTISON_ROT_X, IDC_COARSE_JETTISON_ROT_X, IDC_JETTISON_ROT_X, 180.0, 3, true},
+    {IDC_SPIN_JETTISON_ROT_Y, IDC_COARSE_JETTISON_ROT_Y, IDC_JETTISON_ROT_Y, 180.0, 4, true},
+    {IDC_SPIN_JETTISON_ROT_Z, IDC_COARSE_JETTISON_ROT_Z, IDC_JETTISON_ROT_Z, 180.0, 5, true},
+    {IDC_SPIN_SHIP_ROT_X, IDC_COARSE_SHIP_ROT_X, IDC_SHIP_ROT_X, 180.0, 6, true},
+    {IDC_SPIN_SHIP_ROT_Y, IDC_COARSE_SHIP_ROT_Y, IDC_SHIP_ROT_Y, 180.0, 7, true},
+    {IDC_SPIN_SHIP_ROT_Z, IDC_COARSE_SHIP_ROT_Z, IDC_SHIP_ROT_Z, 180.0, 8, true},
+    {IDC_SPIN_JETTISON_VELOCITY, IDC_COARSE_JETTISON_VELOCITY, IDC_JETTISON_VELOCITY, 1000000.0,
+     9, false},
+};
+
+const SpinBinding* FindBinding(int spinId) {
+    for (const SpinBinding& b : kBindings) {
+        if (b.fine == spinId || b.coarse == spinId) return &b;
+    }
+    return nullptr;
+}
+
+WorkingValues ValuesOf(const PayloadRecord& r) {
+    WorkingValues w;
+    const double values[10] = {r.position.x,         r.position.y,         r.position.z,
+                               r.jettisonRotation.x, r.jettisonRotation.y, r.jettisonRotation.z,
+                               r.shipRotation.x,     r.shipRotation.y,     r.shipRotation.z,
+                               r.jettisonVelocity};
+    for (int i = 0; i < 10; ++i) w.v[i] = values[i];
+    return w;
+}
+
+// Fetches the carrier's parameters for the payload and shows them. False when
+// the carrier does not hold it.
+bool FetchAttached(HWND dialog, MessageVessel* carrier, const char* payload, WorkingValues* w) {
+    PayloadQuery query = {payload, nullptr};
+    if (SendPayloadMessage(carrier, PLMSG_GET_PARAMS, 0, &query) == 0 || query.record == nullptr) {
+        return false;
+    }
+    *w = ValuesOf(*query.record);
+    ShowPayloadRecord(dialog, *query.record);
+    return true;
+}
+
+// Sends the whole set; the record lives only for the call.
+void SendParams(MessageVessel* carrier, const char* payload, const WorkingValues& w) {
+    void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(PayloadRecord));
+    if (memory == nullptr) return;
+    PayloadRecord* record = new (memory)
+        PayloadRecord(payload, 0, {w.v[0], w.v[1], w.v[2]}, {w.v[6], w.v[7], w.v[8]},
+                      {w.v[3], w.v[4], w.v[5]}, 0, 0, w.v[9]);
+    SendPayloadMessage(carrier, PLMSG_SET_PARAMS, 0, record);
+    FreePayloadRecord(record);
+}
+
+}  // namespace
+
+double StepSpinField(HWND dialog, const NMUPDOWN* notification, int spinId, int fieldId,
+                     double limit) {
+    const double value = StepAndClamp(ReadFieldValue(dialog, fieldId), notification->iDelta,
+                                      SpinStepSize(spinId), limit);
+    WriteFieldValue(dialog, fieldId, value);
+    return value;
+}
+
+INT_PTR OnSpinDelta(HWND dialog, const NMUPDOWN* notification) {
+    const int spinId = static_cast<int>(notification->hdr.idFrom);
+    MessageVessel* carrier = GetSelectedCarrier(dialog);
+    if (carrier == nullptr) return FALSE;
+
+    WorkingValues values;
+    bool attached = false;
+    char payload[kLabelSize];
+    if (ReadSelectedComboEntry(dialog, IDC_PAYLOAD_LIST, payload, sizeof payload)) {
+        StripPayloadLabel(payload);
+        attached = FetchAttached(dialog, carrier, payload, &values);
+    }
+    if (const SpinBinding* b = FindBinding(spinId)) {
+        const double value = StepSpinField(dialog, notification, spinId, b->field, b->limit);
+        values.v[b->slot] = b->rotation ? value * RAD : value;
+    }
+    if (attached) SendParams(carrier, payload, values);
+    return TRUE;
+}

@@ -1,0 +1,155 @@
+// The up-down arrows: stepping, clamping, and the whole set the carrier gets.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "payload/payload_protocol.h"
+#include "tests/dialog/payload_dialog_fixture.h"
+#include "tests/support/heap_watch.h"
+
+namespace {
+
+struct Binding {
+    int fine, coarse, field;
+};
+
+const Binding kBindings[10] = {
+    {1003, 1027, 1004}, {1006, 1028, 1007}, {1008, 1035, 1009}, {1010, 1029, 1011},
+    {1012, 1030, 1013}, {1014, 1036, 1015}, {1016, 1033, 1017}, {1018, 1034, 1019},
+    {1020, 1037, 1021}, {1023, 1038, 1024}};
+
+class SpinFields : public PayloadDialogTest {
+protected:
+    std::vector<std::string> AllFields() const {
+        std::vector<std::string> texts;
+        for (const Binding& b : kBindings) texts.push_back(Field(b.field));
+        return texts;
+    }
+    std::string Stepped(int spin, int field, const std::string& start, bool up) {
+        Type(field, start);
+        Spin(spin, up);
+        return Field(field);
+    }
+};
+
+TEST_F(SpinFields, EveryUpDownStepsItsOwnFieldByItsOwnStep) {
+    Open("vessel Tug carrier\nvessel Probe\n");
+    for (const Binding& b : kBindings) {
+        for (int spin : {b.fine, b.coarse}) {
+            SCOPED_TRACE(spin);
+            for (const Binding& other : kBindings) Type(other.field, "7");
+            Spin(spin, true);
+            for (const Binding& other : kBindings) {
+                const std::string expected = other.field != b.field ? "7"
+                                             : spin == b.fine       ? "7.001"
+                                                                    : "8.000";
+                EXPECT_EQ(Field(other.field), expected) << other.field;
+            }
+        }
+    }
+}
+
+TEST_F(SpinFields, StepsFromTheTextAndClampsToTheFieldsLimit) {
+    Open("vessel Tug carrier\nvessel Probe\n");
+    EXPECT_EQ(Stepped(1003, 1004, "1.000", true), "1.001");
+    EXPECT_EQ(Stepped(1027, 1004, "1.000", true), "2.000");
+    EXPECT_EQ(Stepped(1027, 1004, "1.000", false), "0.000");
+    EXPECT_EQ(Stepped(1003, 1004, "letters", true), "0.001");
+    EXPECT_EQ(Stepped(1003, 1004, "nan", true), "0.001");
+    EXPECT_EQ(Stepped(1003, 1004, "-infinity", false), "-0.001");
+    EXPECT_EQ(Stepped(1029, 1011, "179.500", true), "180.000");
+    EXPECT_EQ(Stepped(1029, 1011, "-179.999", false), "-180.000");
+    EXPECT_EQ(Stepped(1027, 1004, "999999.5", true), "1000000.000");
+    EXPECT_EQ(Stepped(1038, 1024, "-2e6", true), "-1000000.000");
+    EXPECT_EQ(Stepped(1037, 1021, "1e300", false), "180.000");
+    // Only the free payload's query went out: nothing was set.
+    for (const std::string& line : Trace()) {
+        EXPECT_EQ(line.find("PLMSG_SET_PARAMS"), std::string::npos) << line;
+    }
+}
+
+TEST_F(SpinFields, FreePayloadChangesOnlyTheSteppedField) {
+    Open("vessel Tug carrier\nvessel Probe\n");
+    Type(1007, "typed");
+    ClearTrace();
+    Spin(1003, true);
+    EXPECT_EQ(Lines(Trace()),
+              "msg Tug PLMSG_GET_PARAMS prm=0 ctx=query{name=\"Probe\"} -> 0\n");
+    EXPECT_EQ(Field(1004), "0.001");
+    EXPECT_EQ(Field(1007), "typed");
+}
+
+TEST_F(SpinFields, AttachedPayloadGetsTheCarriersValuesWithTheOneStep) {
+    Open("vessel Tug carrier\nvessel Probe\n"
+         "attached Probe Tug pos=1.23456789,2,3 srot=0.1,0.2,0.3 jrot=1.5,0,0 vel=4 "
+         "forces=on\n");
+    Type(1007, "999");  // typed and not yet sent: replaced by the carrier's value
+    HeapWatch heap;
+    heap.Start(plugin_.Module());
+    ClearTrace();
+    Spin(1029, false);  // coarse down on jettison rotation x: 85.944 -> 84.944
+    char expected[600];
+    std::snprintf(expected, sizeof expected,
+                  "msg Tug PLMSG_GET_PARAMS prm=0 ctx=query{name=\"Probe\"} -> 1\n"
+                  "msg Tug PLMSG_SET_PARAMS prm=0 ctx=record{name=\"Probe\" "
+                  "pos=(1.234568,2.000000,3.000000) srot=(0.100000,0.200000,0.300000) "
+                  "jrot=(%.6f,0.000000,0.000000) vel=4.000000 extra=(0,0,0) marker=1 "
+                  "forces=0} -> 1\n",
+                  84.944 * 0.017453292519943295);
+    EXPECT_EQ(Lines(Trace()), expected);
+    EXPECT_EQ(Field(1007), "2.000");
+    EXPECT_EQ(Field(1011), "84.944");
+    // The lent record was allocated and freed by the plug-in, once.
+    EXPECT_EQ(heap.Allocations(sizeof(PayloadRecord)), 1u);
+    EXPECT_EQ(heap.Releases(), 1u);
+    EXPECT_TRUE(heap.Unreleased().empty());
+    PayloadParams p;
+    ASSERT_TRUE(Vessel("Tug")->Carrier()->HeldParams("Probe", &p));
+    EXPECT_TRUE(p.addForces);  // a parameter update leaves the forces alone
+}
+
+TEST_F(SpinFields, RotationSteppedTo90DegreesIsSentAsAQuarterTurn) {
+    Open("vessel Tug carrier\nvessel Probe\nattached Probe Tug\n");
+    Type(1017, "89");  // replaced by the carrier's 0.000 at the click
+    for (int i = 0; i < 90; ++i) Spin(1033, true);
+    EXPECT_EQ(Field(1017), "90.000");
+    PayloadParams p;
+    ASSERT_TRUE(Vessel("Tug")->Carrier()->HeldParams("Probe", &p));
+    EXPECT_NEAR(p.shipRotation.x, 1.5707963267948966, 1e-12);
+}
+
+TEST_F(SpinFields, CarrierThatDoesNotAnswerGetsNothingSet) {
+    Open("vessel Tug carrier params-answer=0\nvessel Probe\nattached Probe Tug pos=5,5,5\n");
+    Type(1004, "1.000");
+    ClearTrace();
+    Spin(1003, true);
+    EXPECT_EQ(Lines(Trace()),
+              "msg Tug PLMSG_GET_PARAMS prm=0 ctx=query{name=\"Probe\"} -> 0\n");
+    EXPECT_EQ(Field(1004), "1.001");
+}
+
+TEST_F(SpinFields, NoCarrierMeansNothingChanges) {
+    Open("vessel Probe\n");
+    Type(1004, "1.000");
+    DLGPROC proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog_, DWLP_DLGPROC));
+    NMUPDOWN n = {};
+    n.hdr.hwndFrom = GetDlgItem(dialog_, 1003);
+    n.hdr.idFrom = 1003;
+    n.hdr.code = static_cast<UINT>(UDN_DELTAPOS);
+    n.iDelta = -1;
+    EXPECT_EQ(proc(dialog_, WM_NOTIFY, 1003, reinterpret_cast<LPARAM>(&n)), FALSE);
+    EXPECT_EQ(Field(1004), "1.000");
+    n.iDelta = -5;  // an accelerated arrow moves by that many steps
+    Open("vessel Tug carrier\nvessel Probe\n");
+    proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog_, DWLP_DLGPROC));
+    n.hdr.hwndFrom = GetDlgItem(dialog_, 1003);
+    Type(1004, "1.000");
+    EXPECT_EQ(proc(dialog_, WM_NOTIFY, 1003, reinterpret_cast<LPARAM>(&n)), TRUE);
+    EXPECT_EQ(Field(1004), "1.005");
+}
+
+}  // namespace
