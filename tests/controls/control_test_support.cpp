@@ -40,46 +40,21 @@ std::string StockName(DWORD index) {
     case WHITE_BRUSH: return "brush white";
     case LTGRAY_BRUSH: return "brush ltgray";
     case GRAY_BRUSH: return "brush gray";
-    case DKGRAY_BRUSH: return "brush dkgray";
     case BLACK_BRUSH: return "brush black";
     case NULL_BRUSH: return "brush null";
     case WHITE_PEN: return "pen white";
     case BLACK_PEN: return "pen black";
-    case NULL_PEN: return "pen null";
     default: return "stock " + std::to_string(index);
     }
 }
 
-int CALLBACK ProbeRectangle(HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM data) {
-    if (r->iType == EMR_RECTANGLE) {
-        *reinterpret_cast<bool*>(data) =
-            reinterpret_cast<const EMRRECTANGLE*>(r)->rclBox.right == 3;
-    }
-    return 1;
-}
-
-// Does this GDI record an Ellipse, Arc or Rectangle box inclusive of its
-// right and bottom edge? Wine does; the recorded form is normalised either way.
-bool BoxesRecordedInclusive() {
-    static const bool inclusive = [] {
-        HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-        Rectangle(dc, 0, 0, 4, 4);
-        HENHMETAFILE emf = CloseEnhMetaFile(dc);
-        bool found = false;
-        EnumEnhMetaFile(nullptr, emf, ProbeRectangle, &found, nullptr);
-        DeleteEnhMetaFile(emf);
-        return found;
-    }();
-    return inclusive;
-}
-
+// Wine records the box of Ellipse, Arc and Rectangle normalised and
+// inclusive of its right and bottom edge; back to the exclusive form.
 std::string RecordedBox(const RECTL& r) {
-    const LONG extra = BoxesRecordedInclusive() ? 1 : 0;
-    return Box(r.left, r.top, r.right + extra, r.bottom + extra);
+    return Box(r.left, r.top, r.right + 1, r.bottom + 1);
 }
 
-template <typename P>
-std::string Points(const char* name, const P* points, DWORD count) {
+std::string Points(const char* name, const POINTS* points, DWORD count) {
     std::string text = name;
     for (DWORD i = 0; i < count; ++i) text += " " + Point(points[i].x, points[i].y);
     return text;
@@ -105,11 +80,6 @@ struct Reader {
         case EMR_CREATEPEN: {
             const EMRCREATEPEN* p = reinterpret_cast<const EMRCREATEPEN*>(r);
             objects[p->ihPen] = "pen " + Colour(p->lopn.lopnColor);
-            break;
-        }
-        case EMR_EXTCREATEPEN: {
-            const EMREXTCREATEPEN* p = reinterpret_cast<const EMREXTCREATEPEN*>(r);
-            objects[p->ihPen] = "pen " + Colour(p->elp.elpColor);
             break;
         }
         case EMR_CREATEBRUSHINDIRECT: {
@@ -138,19 +108,9 @@ struct Reader {
             ops.push_back(Points("polygon", p->apts, p->cpts));
             break;
         }
-        case EMR_POLYGON: {
-            const EMRPOLYGON* p = reinterpret_cast<const EMRPOLYGON*>(r);
-            ops.push_back(Points("polygon", p->aptl, p->cptl));
-            break;
-        }
         case EMR_POLYLINE16: {
             const EMRPOLYLINE16* p = reinterpret_cast<const EMRPOLYLINE16*>(r);
             ops.push_back(Points("polyline", p->apts, p->cpts));
-            break;
-        }
-        case EMR_POLYLINE: {
-            const EMRPOLYLINE* p = reinterpret_cast<const EMRPOLYLINE*>(r);
-            ops.push_back(Points("polyline", p->aptl, p->cptl));
             break;
         }
         case EMR_RECTANGLE:

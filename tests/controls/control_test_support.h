@@ -62,7 +62,8 @@ LPARAM MousePoint(int x, int y);
 //   move X,Y   line X,Y   polygon X,Y X,Y ...   polyline X,Y ...
 //   rect BOX   ellipse BOX   arc BOX from X,Y to X,Y
 // BOX is left,top,right,bottom normalised (left <= right, top <= bottom)
-// with right and bottom exclusive, as Box() writes it.
+// with right and bottom exclusive, as Box() writes it. A drawing call GDI
+// does not record (such as an empty rectangle) is absent.
 std::vector<std::string> RecordDrawing(const std::function<void(HDC)>& paint);
 std::string Box(int left, int top, int right, int bottom);
 

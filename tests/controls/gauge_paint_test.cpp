@@ -101,42 +101,4 @@ TEST_F(GaugePaint, BarOnlyForARangeAndNeverOutsideTheTrack) {
     for (const std::string& op : stub) EXPECT_NE(op.rfind("rect", 0), 0u) << op;
 }
 
-TEST_F(GaugePaint, RendersARedBarAndLeavesOnlyStockObjectsSelected) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = 100;
-    bi.bmiHeader.biHeight = -20;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(bitmap, nullptr);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ oldPen = GetCurrentObject(dc, OBJ_PEN);
-    HGDIOBJ oldBrush = GetCurrentObject(dc, OBJ_BRUSH);
-    const RECT all = {0, 0, 100, 20};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    const COLORREF background = GetPixel(dc, 60, 10);
-
-    GaugeLongs longs;
-    longs.value = 50;
-    longs.maximum = 100;
-    longs.flags = GF_RED;
-    PaintGauge(dc, 100, 20, longs);  // bar x 20..49 inside its outline
-    EXPECT_EQ(GetPixel(dc, 35, 10), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 20, 10), RGB(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 60, 10), background);
-    EXPECT_EQ(GetPixel(dc, 0, 10), RGB(255, 255, 255));   // lit left edge
-    EXPECT_EQ(GetPixel(dc, 99, 10), RGB(64, 64, 64));     // shaded right edge
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), GetStockObject(BLACK_PEN));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(NULL_BRUSH));
-
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldBitmap);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-}
-
 }  // namespace

@@ -90,19 +90,4 @@ TEST_F(Registration, UnregisteringRemovesClassesAndDeletesObjectsOnlyOnce) {
     EXPECT_EQ(GetObjectType(switchFaceBrush), static_cast<DWORD>(OBJ_BRUSH));
 }
 
-TEST_F(Registration, AClassWithAWindowLeftStaysButTheDrawingObjectsGo) {
-    RegisterCustomControls(instance_);
-    // The window manager refuses to unregister a class with a window left.
-    HWND survivor = CreateWindowExA(0, kGaugeClassName, "", WS_POPUP, 0, 0, 100, 20, nullptr,
-                                    nullptr, instance_, nullptr);
-    ASSERT_NE(survivor, nullptr);
-    UnregisterCustomControls(instance_);
-    WNDCLASSA wc = {};
-    EXPECT_TRUE(GetClassInfoA(instance_, kGaugeClassName, &wc));
-    EXPECT_FALSE(GetClassInfoA(instance_, kSwitchClassName, &wc));
-    EXPECT_EQ(gaugeShadowPen, nullptr);
-    DestroyWindow(survivor);
-    EXPECT_TRUE(UnregisterClassA(kGaugeClassName, instance_));
-}
-
 }  // namespace

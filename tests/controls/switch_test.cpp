@@ -1,5 +1,5 @@
-// The switch: its click table, real switches posting to their parent, and
-// its drawing at 40 x 60 in every position.
+// The switch: real switches walking their click table and posting to their
+// parent, and the drawing at 40 x 60 in every position.
 #include <windows.h>
 
 #include <string>
@@ -9,48 +9,12 @@
 
 #include "controls/custom_controls.h"
 #include "controls/switch.h"
-#include "controls/switch_geometry.h"
 #include "tests/controls/control_test_support.h"
 
 namespace {
 
 using Sent = std::vector<Notification>;
 using Ops = std::vector<std::string>;
-
-// The position after a click, or -1 when the click changes nothing.
-LONG After(LONG position, LONG mode, bool upper) {
-    LONG next = -1;
-    return NextSwitchPosition(position, mode, upper, &next) ? next : -1;
-}
-
-TEST(SwitchClicks, TwoPositionsToggleAndThreePassThroughTheCentre) {
-    for (LONG mode : {0L, SWM_BLANK}) {
-        EXPECT_EQ(After(SW_UP, mode, true), -1);
-        EXPECT_EQ(After(SW_UP, mode, false), SW_DOWN);
-        EXPECT_EQ(After(SW_DOWN, mode, true), SW_UP);
-        EXPECT_EQ(After(SW_DOWN, mode, false), -1);
-        EXPECT_EQ(After(SW_CENTRE, mode, true), SW_UP);  // written by the owner
-        EXPECT_EQ(After(SW_CENTRE, mode, false), SW_DOWN);
-    }
-    const LONG three = SWM_THREE_POS | 0x2 | 0x100;  // bits without meaning change nothing
-    EXPECT_EQ(After(SW_UP, three, true), -1);
-    EXPECT_EQ(After(SW_UP, three, false), SW_CENTRE);
-    EXPECT_EQ(After(SW_CENTRE, three, false), SW_DOWN);
-    EXPECT_EQ(After(SW_DOWN, three, false), -1);
-    EXPECT_EQ(After(SW_DOWN, three, true), SW_CENTRE);
-    EXPECT_EQ(After(SW_CENTRE, three, true), SW_UP);
-    for (LONG unknown : {3L, 5L, -1L}) {
-        EXPECT_EQ(After(unknown, 0, true), -1);
-        EXPECT_EQ(After(unknown, three, false), -1);
-    }
-
-    // The middle row belongs to the lower half.
-    EXPECT_TRUE(IsUpperHalf(19, 41));
-    EXPECT_FALSE(IsUpperHalf(20, 41));
-    EXPECT_TRUE(IsUpperHalf(29, 60));
-    EXPECT_FALSE(IsUpperHalf(30, 60));
-    EXPECT_FALSE(IsUpperHalf(0, 1));
-}
 
 class SwitchInput : public ControlTest {
 protected:
@@ -164,45 +128,6 @@ TEST_F(SwitchPaint, EveryPositionAt40By60) {
     EXPECT_EQ(Paint(5, SWM_THREE_POS), centre);
     EXPECT_EQ(Paint(-1), centre);
     EXPECT_TRUE(Paint(SW_UP, SWM_BLANK | SWM_THREE_POS).empty());
-}
-
-TEST_F(SwitchPaint, RendersTheCapAtTheLeversEndAndLeavesStockObjectsSelected) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = 40;
-    bi.bmiHeader.biHeight = -60;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(bitmap, nullptr);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ oldPen = GetCurrentObject(dc, OBJ_PEN);
-    HGDIOBJ oldBrush = GetCurrentObject(dc, OBJ_BRUSH);
-    const RECT all = {0, 0, 40, 60};
-    const COLORREF background = RGB(0, 0, 255);
-    HBRUSH blue = CreateSolidBrush(background);
-
-    FillRect(dc, &all, blue);
-    PaintSwitch(dc, 40, 60, SW_UP, 0);
-    EXPECT_EQ(GetPixel(dc, 20, 4), RGB(255, 255, 255));  // white cap at the top
-    EXPECT_EQ(GetPixel(dc, 20, 56), background);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), GetStockObject(WHITE_PEN));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
-
-    FillRect(dc, &all, blue);
-    PaintSwitch(dc, 40, 60, SW_DOWN, 0);
-    EXPECT_EQ(GetPixel(dc, 20, 56), RGB(192, 192, 192));  // light grey cap at the bottom
-    EXPECT_EQ(GetPixel(dc, 20, 4), background);
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(LTGRAY_BRUSH));
-
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(blue);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
 }
 
 }  // namespace
