@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "host/controls_gallery.h"
 #include "host/host_state.h"
 #include "host/scene_vessel.h"
 
 namespace {
 
 const char kClassName[] = "KestrixHostMain";
-enum : int { kVesselList = 100, kCommandList = 101, kRunButton = 102 };
+enum : int { kVesselList = 100, kCommandList = 101, kRunButton = 102, kGalleryButton = 103 };
 
 std::string DescribeVessel(const SceneVessel& v) {
     const VesselDescription& d = v.Description();
@@ -62,7 +63,16 @@ void OnCreate(HWND window) {
     AddChild(window, "LISTBOX", "", listStyle, 275, 28, 230, 190, kCommandList);
     AddChild(window, "BUTTON", "Run command", BS_DEFPUSHBUTTON | WS_TABSTOP, 275, 228, 110, 28,
              kRunButton);
+    AddChild(window, "BUTTON", "Controls gallery", BS_PUSHBUTTON | WS_TABSTOP, 395, 228, 110, 28,
+             kGalleryButton);
     FillLists(window);
+}
+
+void OpenGallery(HWND window) {
+    std::string error;
+    if (OpenControlsGallery(window, &error) == nullptr) {
+        MessageBoxA(window, error.c_str(), "Controls gallery", MB_OK | MB_ICONWARNING);
+    }
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,6 +81,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnCreate(window);
         return 0;
     case WM_COMMAND:
+        if (LOWORD(wParam) == kGalleryButton) OpenGallery(window);
         if (LOWORD(wParam) == kRunButton ||
             (LOWORD(wParam) == kCommandList && HIWORD(wParam) == LBN_DBLCLK)) {
             RunSelectedCommand(window);
@@ -117,6 +128,9 @@ bool RunMainWindow(HINSTANCE instance) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    // Normally gone with its owner already; its controls must not outlive the
+    // plug-in that is unloaded next.
+    CloseControlsGallery();
     TheHost().dialogOwner = nullptr;
     return true;
 }

@@ -46,9 +46,11 @@ bool ParseSpin(const std::string& rest, ScriptAction* a, std::string* reason) {
 bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) {
     std::string word, rest;
     SplitWord(line, &word, &rest);
-    if (word == "open" || word == "show" || word == "done") {
-        a->kind = word == "open" ? ActionKind::Open
-                : word == "show" ? ActionKind::Show : ActionKind::Done;
+    if (word == "open" || word == "show" || word == "done" || word == "gallery") {
+        a->kind = word == "open"   ? ActionKind::Open
+                : word == "show"   ? ActionKind::Show
+                : word == "done"   ? ActionKind::Done
+                                   : ActionKind::Gallery;
         if (!IsBlank(rest)) {
             *reason = word + " takes nothing after it";
             return false;

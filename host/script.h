@@ -8,6 +8,7 @@
 //   spin ID up|down [K]  press the upper or lower arrow of up-down ID, K times
 //   show                 print what the dialog shows
 //   done                 click "<< Done"
+//   gallery              open the controls gallery and list its controls
 //
 // Lines whose first non-blank character is '#', and blank lines, are ignored.
 #ifndef KESTRIX_HOST_SCRIPT_H
@@ -17,7 +18,7 @@
 #include <string>
 #include <vector>
 
-enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done };
+enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery };
 
 struct ScriptAction {
     int line = 0;
@@ -33,8 +34,10 @@ struct ScriptAction {
 bool ParseScript(const std::string& text, std::vector<ScriptAction>* actions, std::string* error);
 
 // Runs the actions in order against the host's newest dialog, printing what
-// `show` asks for to `out`. False, with `error` set to "line N: reason", at
-// the first action that cannot be carried out.
+// `show` and `gallery` ask for to `out`. False, with `error` set to
+// "line N: reason", at the first action that cannot be carried out. A gallery
+// the script opened is closed when the script ends, so that the plug-in can
+// be unloaded after it.
 bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error);
 
 #endif

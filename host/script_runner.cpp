@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "dialog/resource.h"
+#include "host/controls_gallery.h"
 #include "host/dialog_driver.h"
 #include "host/host_state.h"
 #include "host/script.h"
@@ -17,6 +18,14 @@ bool RunOpen(std::string* reason) {
         return false;
     }
     command->callback(command->context);
+    return true;
+}
+
+// Opens the gallery and lists its controls as their window longs read.
+bool RunGallery(std::FILE* out, std::string* reason) {
+    if (OpenControlsGallery(TheHost().dialogOwner, reason) == nullptr) return false;
+    std::fputs(DescribeControlsGallery().c_str(), out);
+    std::fflush(out);
     return true;
 }
 
@@ -67,6 +76,7 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
         ClickControl(dialog, IDC_DONE);
         return true;
     case ActionKind::Open:
+    case ActionKind::Gallery:
         break;
     }
     return true;
@@ -74,6 +84,7 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
 
 bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::Open) return RunOpen(reason);
+    if (a.kind == ActionKind::Gallery) return RunGallery(out, reason);
     HWND dialog = TheHost().NewestDialog();
     if (dialog == nullptr) {
         *reason = "no dialog is open";
@@ -85,14 +96,16 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
 }  // namespace
 
 bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error) {
+    bool ok = true;
     for (const ScriptAction& a : actions) {
         std::string reason;
-        const bool ok = RunAction(a, out, &reason);
+        ok = RunAction(a, out, &reason);
         PumpMessages();
         if (!ok) {
             *error = "line " + std::to_string(a.line) + ": " + reason;
-            return false;
+            break;
         }
     }
-    return true;
+    CloseControlsGallery();
+    return ok;
 }

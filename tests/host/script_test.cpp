@@ -53,6 +53,19 @@ TEST(ScriptParser, ReadsEveryAction) {
     EXPECT_EQ(a[9].kind, ActionKind::Done);
 }
 
+TEST(ScriptParser, ReadsGalleryAsAnActionOfItsOwn) {
+    std::vector<ScriptAction> a;
+    std::string error;
+    ASSERT_TRUE(ParseScript("gallery\n  gallery  \nopen\n", &a, &error)) << error;
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(a[0].kind, ActionKind::Gallery);
+    EXPECT_EQ(a[1].kind, ActionKind::Gallery);
+    EXPECT_EQ(a[1].line, 2);
+    EXPECT_EQ(a[2].kind, ActionKind::Open);
+    EXPECT_EQ(ErrorOf("gallery now\n"), "line 1: gallery takes nothing after it");
+    EXPECT_EQ(ErrorOf("Gallery\n"), "line 1: unknown action \"Gallery\"");
+}
+
 TEST(ScriptParser, NamesTheFirstBadLine) {
     EXPECT_EQ(ErrorOf("open\nfly\n"), "line 2: unknown action \"fly\"");
     EXPECT_EQ(ErrorOf("open now\n"), "line 1: open takes nothing after it");
@@ -122,6 +135,26 @@ TEST_F(HostProgram, ShowPrintsSixLinesAndDoneClosesTheDialog) {
     EXPECT_EQ(r.out.rfind("carriers:", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\nbutton: Attach\n"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("line 4: no dialog is open"), std::string::npos) << r.err;
+}
+
+TEST_F(HostProgram, GalleryListsItsControlsAndIsNoDialog) {
+    ProcessResult r = Run("vessel Tug carrier\n", "gallery\nopen\nshow\ndone\ngallery\n");
+    EXPECT_EQ(r.exitCode, 0u) << r.err;
+    const std::string listing =
+        "gallery: gauge 200 \"grows right\" flags=0x00 min=0 max=100 value=30\n"
+        "gallery: gauge 201 \"grows left\" flags=0x01 min=0 max=100 value=60\n"
+        "gallery: gauge 202 \"grows down\" flags=0x02 min=0 max=100 value=40\n"
+        "gallery: gauge 203 \"grows up, red\" flags=0x43 min=0 max=100 value=70\n"
+        "gallery: switch 210 \"two positions\" mode=0x00 position=0 (up)\n"
+        "gallery: switch 211 \"three positions\" mode=0x01 position=2 (centre)\n";
+    ASSERT_EQ(r.out.substr(0, listing.size()), listing);
+    // The dialog's six lines, then the open gallery listed again.
+    EXPECT_EQ(r.out.substr(r.out.size() - listing.size()), listing);
+
+    // Actions on a dialog do not reach the gallery.
+    r = Run("", "gallery\nshow\n");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_NE(r.err.find("line 2: no dialog is open"), std::string::npos) << r.err;
 }
 
 TEST_F(HostProgram, UnknownOptionExits2WithUsage) {

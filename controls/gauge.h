@@ -1,0 +1,16 @@
+// The gauge's window procedure and its paint routine.
+#ifndef BRASK_CONTROLS_GAUGE_H
+#define BRASK_CONTROLS_GAUGE_H
+
+#include <windows.h>
+
+#include "controls/gauge_geometry.h"
+
+LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Draws a gauge of the client size width x height showing `longs` into any
+// device context: arrow boxes, arrows, bar and track outline. Ends with stock
+// objects selected.
+void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs);
+
+#endif

@@ -1,0 +1,67 @@
+// The gauge's geometry and its value arithmetic, on plain values.
+//
+// Along its long axis a gauge is a square arrow box at each end and the track
+// between them. Positions along the axis run from 0 (left or top).
+#ifndef BRASK_CONTROLS_GAUGE_GEOMETRY_H
+#define BRASK_CONTROLS_GAUGE_GEOMETRY_H
+
+#include <windows.h>
+
+struct GaugeGeometry {
+    bool vertical = false;
+    int width = 0;   // W of the client area
+    int height = 0;  // H of the client area
+    int side = 0;    // s: the arrow boxes' side, the client area's short side
+    int length = 0;  // G: the long side
+    int track = 0;   // L = G - 2s; the track has no positions when L <= 0
+};
+
+// The window longs a gauge keeps.
+struct GaugeLongs {
+    LONG value = 0;
+    LONG minimum = 0;
+    LONG maximum = 0;
+    LONG flags = 0;
+};
+
+enum class GaugePart { LowBox, Track, HighBox };
+
+// Geometry of a client area of width x height, for the layout in `flags`.
+GaugeGeometry MeasureGauge(int width, int height, LONG flags);
+
+// Which part a press at long-axis position `position` lands in. With L <= 0
+// every press lands in an arrow box.
+GaugePart GaugePartAt(const GaugeGeometry& g, int position);
+
+// The flag bits a press in `part` adds: its press bit and, for an arrow
+// box, the step direction (mirrored by GF_REVERSED). Both press bits for the
+// track.
+LONG GaugePressBits(GaugePart part, LONG flags);
+
+// The repeat state kept in the flags: 0 idle, 1 stepping down, 2 stepping up,
+// 3 both step bits (a second press without a release; steps nothing).
+int GaugeRepeatState(LONG flags);
+
+// The flags after a release: press and repeat state cleared, everything the
+// owner wrote kept.
+LONG GaugeReleasedFlags(LONG flags);
+
+// The value a press or drag at long-axis position `position` selects:
+// clamped to the track, mirrored when reversed, minimum at the low end and
+// maximum at the high end. False, and `value` untouched, for an empty range
+// (maximum <= minimum) or a track without positions (L <= 0).
+bool GaugeValueAt(const GaugeGeometry& g, bool reversed, int position, LONG minimum,
+                  LONG maximum, LONG* value);
+
+// Length of the bar, 0 to `track`, for a range with maximum > minimum and a
+// track > 0 (0 otherwise). A value outside the range is drawn as its nearer
+// bound, so the bar never leaves the track.
+int GaugeBarLength(LONG value, LONG minimum, LONG maximum, int track);
+
+// The bar's rectangle (left, top, right, bottom) of length `bar` growing from
+// the layout's end, and the track's rectangle. Left may exceed right and top
+// may exceed bottom for the bars that grow left or up.
+RECT GaugeBarRect(const GaugeGeometry& g, bool reversed, int bar);
+RECT GaugeTrackRect(const GaugeGeometry& g);
+
+#endif

@@ -1,0 +1,157 @@
+// The gauge's input: arrow-box presses that step the value on every timer
+// tick, track presses and drags that set it, and the release.
+#include "controls/custom_controls.h"
+#include "controls/gauge.h"
+
+namespace {
+
+const UINT_PTR kRepeatTimerId = 1;
+const UINT kRepeatPeriodMs = 10;
+
+// Shared by all gauges: only one window at a time holds the mouse capture, so
+// at most one gauge is stepping or dragging.
+HWND g_previousCapture = nullptr;  // who held the capture before the press
+UINT_PTR g_repeatTimer = 0;        // result of the running repeat timer's SetTimer
+
+GaugeLongs ReadLongs(HWND gauge) {
+    GaugeLongs longs;
+    longs.value = GetWindowLongA(gauge, GAUGE_VALUE);
+    longs.minimum = GetWindowLongA(gauge, GAUGE_MIN);
+    longs.maximum = GetWindowLongA(gauge, GAUGE_MAX);
+    longs.flags = GetWindowLongA(gauge, GAUGE_FLAGS);
+    return longs;
+}
+
+GaugeGeometry Measure(HWND gauge, LONG flags) {
+    RECT client = {};
+    GetClientRect(gauge, &client);
+    return MeasureGauge(client.right - client.left, client.bottom - client.top, flags);
+}
+
+void Invalidate(HWND gauge) { InvalidateRect(gauge, nullptr, TRUE); }
+
+// The parent hears of every step and every track position, with the value
+// the gauge now holds.
+void Notify(HWND gauge, WORD code) {
+    const LONG value = GetWindowLongA(gauge, GAUGE_VALUE);
+    const WORD lowBits = static_cast<WORD>(static_cast<DWORD>(value) & 0xFFFFu);
+    SendMessageA(GetParent(gauge), WM_HSCROLL, MAKEWPARAM(code, lowBits),
+                 reinterpret_cast<LPARAM>(gauge));
+}
+
+// Sets the value from a position in the track. With an empty range, or after
+// a resize has left the track without positions, the value stays.
+void SetValueFromPosition(HWND gauge, int x, int y) {
+    const GaugeLongs longs = ReadLongs(gauge);
+    const GaugeGeometry g = Measure(gauge, longs.flags);
+    LONG value = longs.value;
+    if (GaugeValueAt(g, (longs.flags & GF_REVERSED) != 0, g.vertical ? y : x, longs.minimum,
+                     longs.maximum, &value)) {
+        SetWindowLongA(gauge, GAUGE_VALUE, value);
+        Invalidate(gauge);
+    }
+}
+
+LRESULT OnPaint(HWND gauge) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(gauge, &ps);
+    RECT client = {};
+    GetClientRect(gauge, &client);
+    PaintGauge(dc, client.right - client.left, client.bottom - client.top, ReadLongs(gauge));
+    EndPaint(gauge, &ps);
+    return 0;
+}
+
+LRESULT OnGetState(HWND gauge) {
+    return GaugeRepeatState(GetWindowLongA(gauge, GAUGE_FLAGS));
+}
+
+LRESULT OnPress(HWND gauge, LPARAM lParam) {
+    // A press is inside the window: the coordinates are read unsigned.
+    const int x = LOWORD(lParam);
+    const int y = HIWORD(lParam);
+    LONG flags = GetWindowLongA(gauge, GAUGE_FLAGS);
+    const GaugeGeometry g = Measure(gauge, flags);
+    flags |= GaugePressBits(GaugePartAt(g, g.vertical ? y : x), flags);
+
+    // A second press while this gauge holds the capture would name the gauge
+    // itself, and the release would then hand the capture straight back.
+    HWND previous = SetCapture(gauge);
+    if (previous != gauge) g_previousCapture = previous;
+    SetWindowLongA(gauge, GAUGE_FLAGS, flags);
+
+    if ((flags & GF_DRAG) == GF_DRAG) {
+        SetValueFromPosition(gauge, x, y);
+        Notify(gauge, SB_THUMBTRACK);
+    } else {
+        // The first step comes with the first tick, not at the press.
+        g_repeatTimer = SetTimer(gauge, kRepeatTimerId, kRepeatPeriodMs, nullptr);
+    }
+    return 0;
+}
+
+LRESULT OnDrag(HWND gauge, LPARAM lParam) {
+    if ((GetWindowLongA(gauge, GAUGE_FLAGS) & GF_DRAG) != GF_DRAG) return 0;
+    // With the capture held the mouse may be left of or above the window.
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    SetValueFromPosition(gauge, x, y);
+    Notify(gauge, SB_THUMBTRACK);
+    return 0;
+}
+
+LRESULT OnRepeatTick(HWND gauge) {
+    const GaugeLongs longs = ReadLongs(gauge);
+    switch (GaugeRepeatState(longs.flags)) {
+    case 1:
+        if (longs.value > longs.minimum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value - 1);
+        Invalidate(gauge);
+        Notify(gauge, SB_LINELEFT);
+        break;
+    case 2:
+        if (longs.value < longs.maximum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value + 1);
+        Invalidate(gauge);
+        Notify(gauge, SB_LINERIGHT);
+        break;
+    default:
+        break;  // idle, or both step bits after a second press
+    }
+    return 0;
+}
+
+LRESULT OnRelease(HWND gauge) {
+    ReleaseCapture();
+    if (g_previousCapture != nullptr) {
+        // Handed back once: a later release must not revive an old owner.
+        HWND previous = g_previousCapture;
+        g_previousCapture = nullptr;
+        if (IsWindow(previous)) SetCapture(previous);
+    }
+    if (g_repeatTimer != 0) {
+        KillTimer(gauge, kRepeatTimerId);
+        g_repeatTimer = 0;
+    }
+    SetWindowLongA(gauge, GAUGE_FLAGS, GaugeReleasedFlags(GetWindowLongA(gauge, GAUGE_FLAGS)));
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        return OnPaint(gauge);
+    case BM_GETSTATE:
+        return OnGetState(gauge);
+    case WM_TIMER:
+        return OnRepeatTick(gauge);  // the timer id is not examined
+    case WM_MOUSEMOVE:
+        return OnDrag(gauge, lParam);
+    case WM_LBUTTONDOWN:
+        return OnPress(gauge, lParam);
+    case WM_LBUTTONUP:
+        return OnRelease(gauge);
+    default:
+        return DefWindowProcA(gauge, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,14 @@
+// The switch's window procedure and its paint routine.
+#ifndef BRASK_CONTROLS_SWITCH_H
+#define BRASK_CONTROLS_SWITCH_H
+
+#include <windows.h>
+
+LRESULT CALLBACK SwitchWndProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Draws a switch of the client size width x height into any device context:
+// base plate, collar and the lever at `position`; nothing with SWM_BLANK.
+// Ends with stock objects selected.
+void PaintSwitch(HDC dc, int width, int height, LONG position, LONG mode);
+
+#endif

@@ -1,0 +1,54 @@
+#include "controls/switch_geometry.h"
+
+#include "controls/custom_controls.h"
+
+namespace {
+
+// Far beyond any real window, small enough that no size product or sum of
+// coordinates can overflow an int.
+const int kLargestSide = 1 << 24;
+
+int ClampSize(int size) {
+    return size < 0 ? 0 : size > kLargestSide ? kLargestSide : size;
+}
+
+}  // namespace
+
+SwitchGeometry MeasureSwitch(int width, int height) {
+    SwitchGeometry g;
+    g.cx = ClampSize(width) / 2;
+    g.cy = ClampSize(height) / 2;
+    const int cx = g.cx;
+    g.w4 = (2 * cx) / 5;
+    g.w5 = (5 * cx) / 10;
+    g.w6 = (6 * cx) / 10;
+    g.e = (8 * cx) / 10;
+    g.k = cx / 2;
+    g.k4 = cx / 4;
+    g.t = cx / 3;
+    // tan 30 and 2 tan 30: a regular hexagon standing on a point.
+    g.a = static_cast<int>((cx - 1) * 0.57735);
+    g.b = static_cast<int>((cx - 1) * 1.1547);
+    return g;
+}
+
+bool IsUpperHalf(int y, int height) { return y < height / 2; }
+
+bool NextSwitchPosition(LONG position, LONG mode, bool upperHalf, LONG* next) {
+    const bool threePositions = (mode & SWM_THREE_POS) != 0;
+    switch (position) {
+    case SW_UP:
+        if (upperHalf) return false;
+        *next = threePositions ? SW_CENTRE : SW_DOWN;
+        return true;
+    case SW_DOWN:
+        if (!upperHalf) return false;
+        *next = threePositions ? SW_CENTRE : SW_UP;
+        return true;
+    case SW_CENTRE:
+        *next = upperHalf ? SW_UP : SW_DOWN;
+        return true;
+    default:
+        return false;
+    }
+}
