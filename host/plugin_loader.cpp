@@ -1,5 +1,6 @@
 #include "host/plugin_loader.h"
 
+#include "host/controls_gallery.h"
 #include "host/host_state.h"
 
 namespace {
@@ -51,6 +52,8 @@ void LoadedPlugin::Unload() {
     if (module_ == nullptr) return;
     HostState& host = TheHost();
     CloseOpenDialogs(host);
+    // Windows of the plug-in's classes must be gone before it unregisters them.
+    CloseControlsGallery();
     // The plug-in destroys its module object itself when it shuts down, so
     // the host lets go of it before the library goes.
     for (kapi::Module* m : host.modules) m->clbkSimulationEnd();

@@ -18,8 +18,9 @@ public:
     // `error` set, when the library cannot be loaded or has no InitModule.
     bool Load(const std::string& path, std::string* error);
 
-    // Closes the open dialogs, ends the simulation for the registered modules
-    // and frees the library; its detach hook shuts the module down.
+    // Closes the open dialogs and the controls gallery, ends the simulation
+    // for the registered modules and frees the library; its detach hook shuts
+    // the module down.
     void Unload();
 
     HMODULE Module() const { return module_; }

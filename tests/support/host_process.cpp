@@ -61,10 +61,13 @@ ProcessResult RunKestrix(const std::vector<std::string>& args) {
     const std::string errPath = TempPath();
     HANDLE out = InheritableFile(outPath);
     HANDLE err = InheritableFile(errPath);
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                            OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdInput = in;
     si.hStdOutput = out;
     si.hStdError = err;
     PROCESS_INFORMATION pi = {};
@@ -72,13 +75,17 @@ ProcessResult RunKestrix(const std::vector<std::string>& args) {
     result.exitCode = 0xFFFFFFFFul;
     if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
                        &pi)) {
-        WaitForSingleObject(pi.hProcess, 60000);
+        if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_TIMEOUT) {
+            TerminateProcess(pi.hProcess, kTimedOut);
+            WaitForSingleObject(pi.hProcess, 5000);
+        }
         DWORD code = 0;
         GetExitCodeProcess(pi.hProcess, &code);
         result.exitCode = code;
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
+    CloseHandle(in);
     CloseHandle(out);
     CloseHandle(err);
     result.out = ReadAndDelete(outPath);

@@ -11,6 +11,9 @@ struct ProcessResult {
     std::string err;
 };
 
+// The exit code of a run that had to be stopped after 30 seconds.
+constexpr unsigned long kTimedOut = 0xDEAD;
+
 // Runs kestrix.exe (beside the test program) with the arguments.
 ProcessResult RunKestrix(const std::vector<std::string>& args);
 
