@@ -66,6 +66,11 @@ bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) 
         }
         return true;
     }
+    if (word == "say") {
+        a->kind = ActionKind::Say;
+        a->text = rest;
+        return true;
+    }
     if (word == "type") {
         a->kind = ActionKind::Type;
         std::string id;

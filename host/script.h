@@ -9,6 +9,7 @@
 //   show                 print what the dialog shows
 //   done                 click "<< Done"
 //   gallery              open the controls gallery and list its controls
+//   say TEXT             print TEXT, to tell a story between the actions
 //
 // Lines whose first non-blank character is '#', and blank lines, are ignored.
 #ifndef KESTRIX_HOST_SCRIPT_H
@@ -18,7 +19,7 @@
 #include <string>
 #include <vector>
 
-enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery };
+enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say };
 
 struct ScriptAction {
     int line = 0;

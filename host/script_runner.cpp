@@ -77,6 +77,7 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
         return true;
     case ActionKind::Open:
     case ActionKind::Gallery:
+    case ActionKind::Say:
         break;
     }
     return true;
@@ -85,6 +86,11 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
 bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::Open) return RunOpen(reason);
     if (a.kind == ActionKind::Gallery) return RunGallery(out, reason);
+    if (a.kind == ActionKind::Say) {
+        std::fprintf(out, "%s\n", a.text.c_str());
+        std::fflush(out);
+        return true;
+    }
     HWND dialog = TheHost().NewestDialog();
     if (dialog == nullptr) {
         *reason = "no dialog is open";

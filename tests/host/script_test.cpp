@@ -30,10 +30,11 @@ TEST(ScriptParser, ReadsEveryAction) {
                             "spin 1027 down 3\n"
                             "spin 1003 up\n"
                             "show\n"
-                            "done\n",
+                            "done\n"
+                            "say  Two blanks, kept\n",
                             &a, &error))
         << error;
-    ASSERT_EQ(a.size(), 10u);
+    ASSERT_EQ(a.size(), 11u);
     EXPECT_EQ(a[0].kind, ActionKind::Open);
     EXPECT_EQ(a[1].kind, ActionKind::Carrier);
     EXPECT_EQ(a[1].text, "Deep Space 1");
@@ -51,6 +52,8 @@ TEST(ScriptParser, ReadsEveryAction) {
     EXPECT_EQ(a[7].times, 1);
     EXPECT_EQ(a[8].kind, ActionKind::Show);
     EXPECT_EQ(a[9].kind, ActionKind::Done);
+    EXPECT_EQ(a[10].kind, ActionKind::Say);
+    EXPECT_EQ(a[10].text, " Two blanks, kept");
 }
 
 TEST(ScriptParser, ReadsGalleryAsAnActionOfItsOwn) {
