@@ -8,11 +8,16 @@
 namespace {
 
 const size_t kNameBuffer = kPayloadNameMax + 1;
+// What fresh memory holds here. The editor's buffers hold whatever was there
+// before beyond a text's terminating zero, so nothing beyond it may matter.
+const unsigned char kJunkByte = 0x5A;
 
-// A name text as the editor lends it: a 256-byte buffer, zero after the text.
+// A name text as the editor lends it: a 256-byte buffer, the text, its zero.
 void FillName(char* buffer, const std::string& name) {
-    std::memset(buffer, 0, kNameBuffer);
-    std::memcpy(buffer, name.data(), name.size() < kPayloadNameMax ? name.size() : kPayloadNameMax);
+    const size_t n = name.size() < kPayloadNameMax ? name.size() : kPayloadNameMax;
+    std::memset(buffer, kJunkByte, kNameBuffer);
+    std::memcpy(buffer, name.data(), n);
+    buffer[n] = '\0';
 }
 
 bool AllPoison(const void* block, size_t size) {
@@ -50,6 +55,7 @@ ConformanceSession::Handed* ConformanceSession::Hand(size_t size, Role role, con
                                                      const std::string& payload, State state) {
     void* block = ledger_->Allocate(size);
     if (block == nullptr) return nullptr;
+    std::memset(block, kJunkByte, size);
     handed_.push_back(Handed{block, role, message, payload, state, 0, false});
     return &handed_.back();
 }

@@ -123,6 +123,14 @@ void FlawedCarrier::Release(PayloadRecord* record) {
 std::map<std::string, FlawedCarrier::Held>::iterator FlawedCarrier::Lookup(const char* name) {
     if (name == nullptr) return held_.end();
     const std::string asked = PayloadNameFromContext(name);
+    if (flaw_ == Flaw::ComparesWholeBuffers) {
+        for (auto it = held_.begin(); it != held_.end(); ++it) {
+            char key[kPayloadNameMax + 1] = {};
+            std::memcpy(key, it->first.data(), it->first.size());
+            if (std::memcmp(key, name, sizeof key) == 0) return it;
+        }
+        return held_.end();
+    }
     if (flaw_ != Flaw::MatchesPrefix) return held_.find(asked);
     for (auto it = held_.begin(); it != held_.end(); ++it) {
         const size_t n = it->first.size() < asked.size() ? it->first.size() : asked.size();

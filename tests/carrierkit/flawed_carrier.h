@@ -27,6 +27,7 @@ enum class Flaw {
     FreesLentRecord,      // releases the PLMSG_SET_PARAMS record
     KeepsLentRecord,      // keeps the PLMSG_SET_PARAMS record and reads it later
     MatchesPrefix,        // compares names over the shorter one's length only
+    ComparesWholeBuffers, // compares all 256 bytes of a name buffer, past its zero too
     ReportsDegrees,       // answers PLMSG_GET_PARAMS with angles in degrees
     WritesNameText,       // writes into the name text of PLMSG_DETACH
     LeaksOnDestruction,   // releases nothing it holds when it goes

@@ -76,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         FlawCase{Flaw::MatchesPrefix, "MatchesPrefix", "attach",
                  "PLMSG_IS_ATTACHED for \"Probe 2\" answered 1 while only \"Probe\" is "
                  "attached"},
+        FlawCase{Flaw::ComparesWholeBuffers, "ComparesWholeBuffers", "attach",
+                 "PLMSG_IS_ATTACHED for \"Probe\" answered 0 after it was attached"},
         FlawCase{Flaw::ReportsDegrees, "ReportsDegrees", "attach",
                  "PLMSG_GET_PARAMS for \"Probe\" reports shipRotation.x = 5.72958, not "
                  "0.1 as attached (angles travel in radians)"},
