@@ -120,7 +120,8 @@ void ConformanceSession::CheckReleases(const std::string& during) {
                  " with HeapFree on another heap than the process heap during " + during);
         } else if (h.state == State::Lent) {
             Fail("released " + what + ", which it was only lent, during " + during +
-                 ": the editor frees its own blocks, so this one would be freed twice");
+                 ": the editor frees or reuses what it lends, so the block would be released twice or "
+                 "was never the heap's");
         } else if (h.state == State::Live) {
             Fail("released " + what + " during " + during + " while " + Quoted(h.payload) +
                  " is still attached: an accepted record stays valid until its attachment ends");

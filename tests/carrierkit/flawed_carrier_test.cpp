@@ -37,6 +37,11 @@ class FlawedCarriers : public testing::TestWithParam<FlawCase> {};
 TEST_P(FlawedCarriers, FailWithAFindingThatNamesTheFault) {
     PayloadRecord slot;  // where StackRecord answers from: this frame, alive throughout
     const Flaw flaw = GetParam().flaw;
+#if defined(_MSC_VER)
+    // The runtime is linked in statically: its free is no import to watch, and
+    // it gives blocks back to the process heap through HeapFree anyway.
+    if (flaw == Flaw::ReleasesWithFree) GTEST_SKIP() << "free is not imported";
+#endif
     const std::vector<ConformanceFinding> findings = CheckCarrier(
         [&](const CarrierWorld& w) { return std::make_unique<FlawedCarrier>(w, flaw, &slot); });
     EXPECT_TRUE(Found(findings, GetParam().check, GetParam().finding)) << FormatFindings(findings);
