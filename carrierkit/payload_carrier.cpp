@@ -74,12 +74,20 @@ bool PayloadCarrier::HeldParams(const std::string& payload, PayloadParams* param
     return true;
 }
 
+std::vector<std::string> PayloadCarrier::HeldPayloads() const {
+    std::vector<std::string> names;
+    names.reserve(held_.size());
+    for (const auto& entry : held_) names.push_back(entry.first);
+    return names;
+}
+
 int32_t PayloadCarrier::Attach(PayloadRecord* record) {
     if (record == nullptr) return 0;
     ++recordsReceived_;
     // The record is ours whatever we answer.
     const std::string name = PayloadNameFromContext(record->name);
-    if (name.empty() || name == ownName_ || held_.count(name) != 0 || !vesselExists_(name)) {
+    if (name.empty() || name == ownName_ || held_.count(name) != 0 ||
+        (vesselExists_ && !vesselExists_(name))) {
         Release(record);
         return 0;
     }
@@ -92,11 +100,15 @@ int32_t PayloadCarrier::Attach(PayloadRecord* record) {
 }
 
 int32_t PayloadCarrier::Detach(uint32_t parameter, const char* name) {
+    if (name == nullptr) return 0;
     auto it = held_.find(PayloadNameFromContext(name));
-    if (name == nullptr || it == held_.end()) return 0;
+    if (it == held_.end()) return 0;
+    const std::string payload = it->first;
+    const PayloadParams last = ParamsOf(it->second.reply);
     Release(it->second.attachRecord);
     held_.erase(it);
-    lastDetachParameter_ = parameter;
+    // Told last, so that the handler sees the payload already released.
+    if (detachHandler_) detachHandler_(payload, last, parameter != 0);
     return 1;
 }
 

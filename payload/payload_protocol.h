@@ -16,6 +16,8 @@
 //   once, and never frees it.
 // - Name texts (PLMSG_IS_ATTACHED, PLMSG_DETACH, PLMSG_SET_FORCES, and the
 //   query's name): the dialog's buffer, valid during the call; never written.
+//
+// docs/payload-protocol.md gives the whole contract with a carrier.
 #ifndef BRASK_PAYLOAD_PAYLOAD_PROTOCOL_H
 #define BRASK_PAYLOAD_PAYLOAD_PROTOCOL_H
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tests/support/import_hook.h"
+#include "carrierkit/import_hook.h"
 
 namespace {
 

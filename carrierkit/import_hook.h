@@ -1,8 +1,8 @@
-// Redirects one imported function of one loaded module, so that a test can
-// count what that module itself calls (its heap or GDI use, say) without
+// Redirects one imported function of one loaded module, so that a check can
+// see what that module itself calls (its heap or GDI use, say) without
 // touching anyone else's calls.
-#ifndef KESTRIX_TESTS_IMPORT_HOOK_H
-#define KESTRIX_TESTS_IMPORT_HOOK_H
+#ifndef BRASK_CARRIERKIT_IMPORT_HOOK_H
+#define BRASK_CARRIERKIT_IMPORT_HOOK_H
 
 #include <windows.h>
 

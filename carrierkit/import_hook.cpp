@@ -1,4 +1,4 @@
-#include "tests/support/import_hook.h"
+#include "carrierkit/import_hook.h"
 
 #include <cstring>
 

@@ -1,0 +1,69 @@
+// The books of the conformance check: every block it hands a carrier (attach
+// records, lent records, queries and name texts), and every release the
+// carrier's module makes of one. The module's HeapFree and C runtime free
+// imports are redirected while the ledger lives, so a release of a block in
+// the books is counted instead of done: a block released twice, or one the
+// carrier was only lent, never corrupts the heap, and a released block keeps
+// its memory (filled with kPoisonByte) until the ledger goes. Blocks outside
+// the books pass straight through.
+//
+// One ledger at a time, on the thread that drives the carrier.
+#ifndef BRASK_CARRIERKIT_RECORD_LEDGER_H
+#define BRASK_CARRIERKIT_RECORD_LEDGER_H
+
+#include <windows.h>
+
+#include <stddef.h>
+
+#include <map>
+
+// What fills a block once its holder is done with it.
+constexpr unsigned char kPoisonByte = 0xA5;
+
+struct LedgerEntry {
+    size_t size = 0;
+    unsigned releases = 0;     // releases the carrier's module made
+    bool foreignHeap = false;  // a release named a heap other than the process heap
+    bool runtimeFree = false;  // a release went through the C runtime's free (or delete)
+};
+
+class RecordLedger {
+public:
+    // Watches the releases `module` makes; null watches the executable.
+    explicit RecordLedger(HMODULE module);
+    ~RecordLedger();  // stops watching, then frees every block in the books once
+    RecordLedger(const RecordLedger&) = delete;
+    RecordLedger& operator=(const RecordLedger&) = delete;
+
+    // False when the module imports no HeapFree to watch, or another ledger
+    // is watching already; nothing may then be handed to a carrier.
+    bool Watching() const { return watching_; }
+
+    // A zero-filled block of the process heap, in the books; null when the
+    // heap is exhausted.
+    void* Allocate(size_t size);
+
+    // The entry of the block that starts at `block`, or null.
+    const LedgerEntry* Entry(const void* block) const;
+    // The start of the block in the books that holds the `length` bytes at
+    // `address`, or null.
+    const void* BlockHolding(const void* address, size_t length) const;
+
+    // A release by the watched module: true when `block` is in the books
+    // (counted, not done).
+    bool Claim(HANDLE heap, void* block, bool viaRuntime);
+
+private:
+    void Unhook();
+
+    HMODULE module_;
+    bool watching_ = false;
+    void* realHeapFree_ = nullptr;
+    const char* heapFreeDll_ = nullptr;
+    void* realFree_ = nullptr;
+    const char* freeDll_ = nullptr;
+    // Never erased from while watching: the hooks read it on every release.
+    std::map<const void*, LedgerEntry> blocks_;
+};
+
+#endif

@@ -1,0 +1,66 @@
+// The conformance check over every carrier this project has: each keeps every
+// promise the payload editor relies on, and so does every vessel that is no
+// carrier, by denying it.
+#include <memory>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "carrierkit/carrier_conformance.h"
+#include "tests/carrierkit/carrier_endpoints.h"
+#include "tests/carrierkit/flawed_carrier.h"
+
+namespace {
+
+struct Implementation {
+    const char* name;
+    CarrierFactory make;
+};
+
+void PrintTo(const Implementation& implementation, std::ostream* out) {
+    *out << implementation.name;
+}
+
+std::string NameOf(const testing::TestParamInfo<Implementation>& info) { return info.param.name; }
+
+class CarrierConformance : public testing::TestWithParam<Implementation> {};
+
+TEST_P(CarrierConformance, KeepsEveryPromiseTheEditorReliesOn) {
+    const std::vector<ConformanceFinding> findings = CheckCarrier(GetParam().make);
+    EXPECT_TRUE(findings.empty()) << FormatFindings(findings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Carriers, CarrierConformance,
+    testing::Values(Implementation{"ReferenceCarrier",
+                                   [](const CarrierWorld& w) {
+                                       return std::make_unique<ReferenceEndpoint>(w);
+                                   }},
+                    Implementation{
+                        "SceneVessel",
+                        [](const CarrierWorld& w) { return std::make_unique<SceneEndpoint>(w); }},
+                    Implementation{"TestsOwnCarrier",
+                                   [](const CarrierWorld& w) {
+                                       return std::make_unique<FlawedCarrier>(w, Flaw::None,
+                                                                              nullptr);
+                                   }}),
+    NameOf);
+
+class NonCarrierConformance : public testing::TestWithParam<Implementation> {};
+
+TEST_P(NonCarrierConformance, DeniesBeingACarrierAndHoldingAnything) {
+    const std::vector<ConformanceFinding> findings = CheckNonCarrier(GetParam().make);
+    EXPECT_TRUE(findings.empty()) << FormatFindings(findings);
+}
+
+INSTANTIATE_TEST_SUITE_P(Vessels, NonCarrierConformance,
+                         testing::Values(Implementation{"SceneVessel",
+                                                        [](const CarrierWorld& w) {
+                                                            return std::make_unique<SceneEndpoint>(
+                                                                w, [](VesselDescription* v) {
+                                                                    v->carrier = false;
+                                                                });
+                                                        }}),
+                         NameOf);
+
+}  // namespace
