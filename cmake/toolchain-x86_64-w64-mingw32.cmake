@@ -1,16 +1,4 @@
-# Cross-build for 64-bit Windows with mingw-w64 (posix thread model, so that
-# std::mutex and GoogleTest compile). Programs are run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR AMD64)
-
+# Cross-build for 64-bit Windows with mingw-w64.
 set(KESTRIX_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER   ${KESTRIX_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KESTRIX_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER  ${KESTRIX_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${KESTRIX_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(KESTRIX_WINE wine)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
