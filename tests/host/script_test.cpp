@@ -168,7 +168,8 @@ TEST_F(HostProgram, GalleryListsItsControlsAndIsNoDialog) {
         "gallery: gauge 202 \"grows down\" flags=0x02 min=0 max=100 value=40\n"
         "gallery: gauge 203 \"grows up, red\" flags=0x43 min=0 max=100 value=70\n"
         "gallery: switch 210 \"two positions\" mode=0x00 position=0 (up)\n"
-        "gallery: switch 211 \"three positions\" mode=0x01 position=2 (centre)\n";
+        "gallery: switch 211 \"three positions\" mode=0x01 position=2 (centre)\n"
+        "gallery: switch 212 \"two positions, down\" mode=0x00 position=1 (down)\n";
     ASSERT_EQ(r.out.substr(0, listing.size()), listing);
     // The dialog's six lines, then the open gallery listed again.
     EXPECT_EQ(r.out.substr(r.out.size() - listing.size()), listing);
