@@ -55,8 +55,12 @@ if [ "${1:-}" = "--inside-x" ]; then
     exit 0
 fi
 
+# A folder given on the command line is taken from where the script was
+# started; the default is in the repository.
+out=
+if [ $# -gt 0 ]; then out=$(realpath -m "$1"); fi
 cd "$(dirname "$0")/.."
-out=$(realpath -m "${1:-docs/images}")
+out=${out:-$PWD/docs/images}
 mkdir -p "$out"
 tools/build.sh win32 >&2
 
