@@ -21,7 +21,7 @@ struct GaugeSample {
     int x, y, width, height;
 };
 
-// Range 0 to 100 on a track of 200 pixels (horizontal) or 140 (vertical).
+// Range 0 to 100 on a track of 200 pixels (horizontal) or 120 (vertical).
 const GaugeSample kGauges[] = {
     {200, "grows right", "Horizontal, grows right (flags 0)", 0, 30, 10, 50, 240, 20},
     {201, "grows left", "Horizontal, grows left (GF_REVERSED)", GF_REVERSED, 60, 10, 110, 240, 20},
@@ -39,9 +39,11 @@ struct SwitchSample {
     int x, y;
 };
 
+// Between them the three show every lever position.
 const SwitchSample kSwitches[] = {
     {210, "two positions", "Two positions (mode 0)", 0, SW_UP, 485, 70},
-    {211, "three positions", "Three positions, SWM_THREE_POS", SWM_THREE_POS, SW_CENTRE, 590, 70},
+    {211, "three positions", "Three positions (SWM_THREE_POS)", SWM_THREE_POS, SW_CENTRE, 590, 70},
+    {212, "two positions, down", "Two positions, set to SW_DOWN", 0, SW_DOWN, 485, 185},
 };
 
 const int kSwitchWidth = 40;

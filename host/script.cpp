@@ -43,6 +43,18 @@ bool ParseSpin(const std::string& rest, ScriptAction* a, std::string* reason) {
     return true;
 }
 
+bool ParsePause(const std::string& rest, ScriptAction* a, std::string* reason) {
+    std::vector<Token> t;
+    if (!SplitLine(rest, &t, reason)) return false;
+    double seconds = 0;
+    if (t.size() != 1 || !ParseDouble(t[0].text, &seconds) || seconds < 0 || seconds > 3600) {
+        *reason = "pause needs a number of seconds from 0 to 3600";
+        return false;
+    }
+    a->milliseconds = static_cast<unsigned>(seconds * 1000 + 0.5);
+    return true;
+}
+
 bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) {
     std::string word, rest;
     SplitWord(line, &word, &rest);
@@ -94,6 +106,10 @@ bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) 
     if (word == "spin") {
         a->kind = ActionKind::Spin;
         return ParseSpin(rest, a, reason);
+    }
+    if (word == "pause") {
+        a->kind = ActionKind::Pause;
+        return ParsePause(rest, a, reason);
     }
     *reason = "unknown action \"" + word + "\"";
     return false;

@@ -10,6 +10,8 @@
 //   done                 click "<< Done"
 //   gallery              open the controls gallery and list its controls
 //   say TEXT             print TEXT, to tell a story between the actions
+//   pause SECONDS        keep the windows alive and answering for that long
+//                        (0 to 3600, decimals allowed), e.g. to look at them
 //
 // Lines whose first non-blank character is '#', and blank lines, are ignored.
 #ifndef KESTRIX_HOST_SCRIPT_H
@@ -19,7 +21,7 @@
 #include <string>
 #include <vector>
 
-enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say };
+enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause };
 
 struct ScriptAction {
     int line = 0;
@@ -28,6 +30,7 @@ struct ScriptAction {
     std::string text;
     bool up = true;
     int times = 1;
+    unsigned milliseconds = 0;  // pause
 };
 
 // False, with `error` set to "line N: reason", for the first bad line; then

@@ -29,6 +29,18 @@ bool RunGallery(std::FILE* out, std::string* reason) {
     return true;
 }
 
+// Keeps every window of the thread answering, painting and taking input
+// until the time is up, as the host's message loop would.
+void Pause(unsigned milliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        const DWORD elapsed = GetTickCount() - start;  // wraps safely
+        if (elapsed >= milliseconds) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+    }
+}
+
 bool RequireControl(HWND dialog, int id, const char* wantedClass, std::string* reason) {
     const std::string cls = ControlClass(dialog, id);
     if (cls.empty()) {
@@ -78,6 +90,7 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Open:
     case ActionKind::Gallery:
     case ActionKind::Say:
+    case ActionKind::Pause:
         break;
     }
     return true;
@@ -86,6 +99,10 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
 bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::Open) return RunOpen(reason);
     if (a.kind == ActionKind::Gallery) return RunGallery(out, reason);
+    if (a.kind == ActionKind::Pause) {
+        Pause(a.milliseconds);
+        return true;
+    }
     if (a.kind == ActionKind::Say) {
         std::fprintf(out, "%s\n", a.text.c_str());
         std::fflush(out);

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need.
+# Installs the Debian packages the build, the tests, the screenshots (Xvfb,
+# ImageMagick, and Wine's own fonts, without which dialog fonts fall back to a
+# wider face) and the release archives (zip) need.
 # Idempotent: a package that is already installed is skipped, and apt is not
 # touched at all when everything is present.
 set -euo pipefail
@@ -10,6 +12,7 @@ packages=(
     wine wine32:i386 wine64
     googletest
     xvfb xauth imagemagick x11-apps
+    fonts-wine zip
 )
 
 sudo_cmd=()

@@ -83,9 +83,13 @@ TEST(PluginControls, GalleryShowsEveryLayoutAndLogsWhatItsControlsSend) {
     }
     EXPECT_EQ(layouts, (std::vector<LONG>{0, GF_REVERSED, GF_VERTICAL,
                                           GF_VERTICAL | GF_REVERSED | GF_RED}));
-    ASSERT_EQ(switches.size(), 2u);
+    ASSERT_EQ(switches.size(), 3u);
     EXPECT_EQ(GetWindowLongA(switches[0], SWITCH_MODE), 0);
     EXPECT_EQ(GetWindowLongA(switches[1], SWITCH_MODE), SWM_THREE_POS);
+    // Every lever position is on show.
+    EXPECT_EQ(GetWindowLongA(switches[0], SWITCH_POSITION), SW_UP);
+    EXPECT_EQ(GetWindowLongA(switches[1], SWITCH_POSITION), SW_CENTRE);
+    EXPECT_EQ(GetWindowLongA(switches[2], SWITCH_POSITION), SW_DOWN);
 
     // A track press on the first gauge (240 x 20: track x 20..219), a click
     // in the lower half of the three-position switch.

@@ -1,4 +1,6 @@
 // Script mode: reading scripts, and running the host as its users do.
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -67,6 +69,23 @@ TEST(ScriptParser, ReadsGalleryAsAnActionOfItsOwn) {
     EXPECT_EQ(a[2].kind, ActionKind::Open);
     EXPECT_EQ(ErrorOf("gallery now\n"), "line 1: gallery takes nothing after it");
     EXPECT_EQ(ErrorOf("Gallery\n"), "line 1: unknown action \"Gallery\"");
+}
+
+TEST(ScriptParser, ReadsPauseInSecondsWithDecimals) {
+    std::vector<ScriptAction> a;
+    std::string error;
+    ASSERT_TRUE(ParseScript("pause 2\npause 0.25\npause 0\npause 3600\n", &a, &error)) << error;
+    ASSERT_EQ(a.size(), 4u);
+    EXPECT_EQ(a[0].kind, ActionKind::Pause);
+    EXPECT_EQ(a[0].milliseconds, 2000u);
+    EXPECT_EQ(a[1].milliseconds, 250u);
+    EXPECT_EQ(a[2].milliseconds, 0u);
+    EXPECT_EQ(a[3].milliseconds, 3600000u);
+    const std::string reason = "line 1: pause needs a number of seconds from 0 to 3600";
+    for (const char* bad : {"pause\n", "pause soon\n", "pause -1\n", "pause 3601\n",
+                            "pause 1 2\n", "pause 1s\n", "pause nan\n"}) {
+        EXPECT_EQ(ErrorOf(bad), reason) << bad;
+    }
 }
 
 TEST(ScriptParser, NamesTheFirstBadLine) {
@@ -149,7 +168,8 @@ TEST_F(HostProgram, GalleryListsItsControlsAndIsNoDialog) {
         "gallery: gauge 202 \"grows down\" flags=0x02 min=0 max=100 value=40\n"
         "gallery: gauge 203 \"grows up, red\" flags=0x43 min=0 max=100 value=70\n"
         "gallery: switch 210 \"two positions\" mode=0x00 position=0 (up)\n"
-        "gallery: switch 211 \"three positions\" mode=0x01 position=2 (centre)\n";
+        "gallery: switch 211 \"three positions\" mode=0x01 position=2 (centre)\n"
+        "gallery: switch 212 \"two positions, down\" mode=0x00 position=1 (down)\n";
     ASSERT_EQ(r.out.substr(0, listing.size()), listing);
     // The dialog's six lines, then the open gallery listed again.
     EXPECT_EQ(r.out.substr(r.out.size() - listing.size()), listing);
@@ -158,6 +178,16 @@ TEST_F(HostProgram, GalleryListsItsControlsAndIsNoDialog) {
     r = Run("", "gallery\nshow\n");
     EXPECT_EQ(r.exitCode, 2u);
     EXPECT_NE(r.err.find("line 2: no dialog is open"), std::string::npos) << r.err;
+}
+
+TEST_F(HostProgram, PauseWaitsWithTheDialogStillAnswering) {
+    const DWORD start = GetTickCount();
+    ProcessResult r = Run("vessel Tug carrier\nvessel Probe\n",
+                          "open\npause 0.6\npayload Probe\nshow\n");
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_EQ(r.exitCode, 0u) << r.err;
+    EXPECT_GE(elapsed, 600u);
+    EXPECT_NE(r.out.find("payloads: *Probe"), std::string::npos) << r.out;
 }
 
 TEST_F(HostProgram, UnknownOptionExits2WithUsage) {

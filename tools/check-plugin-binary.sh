@@ -1,0 +1,96 @@
+#!/bin/sh
+# Checks a plug-in DLL before it ships, from its import and export tables:
+#
+# - it imports only from Windows system DLLs and from the host executable, so
+#   that it runs when dropped in alone (no compiler runtime or other DLL may
+#   have to lie beside it);
+# - it exports exactly the four entry points the host calls by name,
+#   InitModule, ExitModule, ModuleDate and GetModuleVersion, undecorated;
+# - with --arch, it is built for that architecture (x86 or x64).
+#
+# Usage: check-plugin-binary.sh [--arch x86|x64] [--host FILE] DLL
+#   --host   the host executable the plug-in may import from (kestrix.exe)
+# Prints one line per problem and exits 1, or prints what it found and
+# exits 0. Uses $OBJDUMP if set, else the mingw-w64 objdump, which reads
+# both architectures.
+set -eu
+
+me=check-plugin-binary
+arch=
+host=kestrix.exe
+while [ $# -gt 1 ]; do
+    case $1 in
+    --arch) arch=$2; shift 2 ;;
+    --host) host=$2; shift 2 ;;
+    *) break ;;
+    esac
+done
+if [ $# -ne 1 ] || { [ -n "$arch" ] && [ "$arch" != x86 ] && [ "$arch" != x64 ]; }; then
+    echo "usage: $me [--arch x86|x64] [--host FILE] DLL" >&2
+    exit 2
+fi
+dll=$1
+objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
+
+# Windows' own libraries, always present; msvcrt is the system C runtime the
+# mingw-w64 runtime builds on. Compared without regard to case.
+system_dlls="kernel32.dll user32.dll gdi32.dll advapi32.dll comctl32.dll comdlg32.dll
+shell32.dll ole32.dll oleaut32.dll ntdll.dll msvcrt.dll"
+entry_points="ExitModule GetModuleVersion InitModule ModuleDate"
+
+[ -f "$dll" ] || { echo "$me: $dll: no such file" >&2; exit 1; }
+dump=$("$objdump" -p "$dll") || { echo "$me: $dll: $objdump cannot read it" >&2; exit 1; }
+format=$("$objdump" -f "$dll" | sed -n 's/.*file format //p')
+
+problems=0
+problem() {
+    echo "$me: $dll: $*" >&2
+    problems=$((problems + 1))
+}
+lower() { printf '%s' "$1" | tr '[:upper:]' '[:lower:]'; }
+
+case $format in
+pei-i386) built=x86 ;;
+pei-x86-64) built=x64 ;;
+*) built=; problem "not a Windows DLL of a known architecture (format \"$format\")" ;;
+esac
+if [ -n "$arch" ] && [ -n "$built" ] && [ "$built" != "$arch" ]; then
+    problem "built for $built, expected $arch"
+fi
+printf '%s\n' "$dump" | sed -n '/^Characteristics/,/^$/p' | grep -qx '[[:space:]]*DLL' ||
+    problem "is not a DLL"
+
+imports=$(printf '%s\n' "$dump" | sed -n 's/^[[:space:]]*DLL Name: //p')
+for name in $imports; do
+    allowed=no
+    for ok in $system_dlls $host; do
+        [ "$(lower "$name")" = "$(lower "$ok")" ] && allowed=yes
+    done
+    [ $allowed = yes ] || problem "imports $name, which is neither a system DLL nor the host $host"
+done
+
+# Exported names, from the name table; every export, named or not, from the
+# address table (an export by ordinal only has no name).
+exports=$(printf '%s\n' "$dump" |
+    sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^[[:space:]]*\[ *[0-9]*\] //p' | sort)
+address_entries=$(printf '%s\n' "$dump" |
+    sed -n '/^Export Address Table -- Ordinal Base/,/^$/p' | grep -c 'Export RVA\|Forwarder RVA' || true)
+for name in $entry_points; do
+    printf '%s\n' "$exports" | grep -qx "$name" || problem "does not export $name"
+done
+for name in $exports; do
+    case " $entry_points " in
+    *" $name "*) ;;
+    *) problem "exports $name, which is not one of the four entry points" ;;
+    esac
+done
+named=$(printf '%s\n' "$exports" | grep -c . || true)
+if [ "$address_entries" -ne "$named" ]; then
+    problem "has $((address_entries - named)) export(s) by ordinal only, without a name"
+fi
+
+if [ $problems -gt 0 ]; then
+    echo "$me: $dll: $problems problem(s)" >&2
+    exit 1
+fi
+echo "$me: $dll: ok ($built; imports:" $imports"; exports:" $exports")"
