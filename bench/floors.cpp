@@ -1,0 +1,40 @@
+#include "bench/floors.h"
+
+#include "bench/timing.h"
+#include "payload/payload_protocol.h"
+
+FloorTime OpenFloor(HWND dialog, const std::vector<std::unique_ptr<MessageVessel>>& vessels,
+                    size_t messages, void* context,
+                    const std::vector<std::pair<int, std::string>>& listTexts) {
+    for (const auto& t : listTexts) SendDlgItemMessageA(dialog, t.first, CB_RESETCONTENT, 0, 0);
+    volatile int32_t sink = 0;
+    const size_t n = vessels.size();
+    FloorTime time;
+    const double start = NowMicroseconds();
+    size_t j = 0;
+    for (size_t k = 0; k < messages; ++k) {
+        sink = sink + vessels[j]->ReceiveMessage(PLMSG_IS_ATTACHED, 0, context);
+        if (++j == n) j = 0;
+    }
+    const double sent = NowMicroseconds();
+    for (const auto& t : listTexts) {
+        SendDlgItemMessageA(dialog, t.first, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(t.second.c_str()));
+    }
+    time.messages = sent - start;
+    time.windows = NowMicroseconds() - sent;
+    return time;
+}
+
+FloorTime SpinFloor(HWND dialog, MessageVessel* vessel, void* query, void* record,
+                    const int* fieldIds, const std::vector<std::string>& texts) {
+    FloorTime time;
+    const double start = NowMicroseconds();
+    vessel->ReceiveMessage(PLMSG_GET_PARAMS, 0, query);
+    vessel->ReceiveMessage(PLMSG_SET_PARAMS, 0, record);
+    const double sent = NowMicroseconds();
+    for (size_t i = 0; i < texts.size(); ++i) SetDlgItemTextA(dialog, fieldIds[i], texts[i].c_str());
+    time.messages = sent - start;
+    time.windows = NowMicroseconds() - sent;
+    return time;
+}
