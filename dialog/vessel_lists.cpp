@@ -13,6 +13,12 @@
 
 namespace {
 
+// Every later message finds its vessel by name; a name shared with an
+// earlier vessel leads there instead, so it cannot stand for this one.
+bool NameReaches(const char* name, VesselHandle handle) {
+    return kapiGetVesselByName(name) == handle;
+}
+
 void FillCarrierList(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_CARRIER_LIST, CB_RESETCONTENT, 0, 0);
     for (DWORD i = 0; i < kapiGetVesselCount(); ++i) {
@@ -22,7 +28,8 @@ void FillCarrierList(HWND dialog) {
         kapiGetObjectName(handle, name, sizeof name);
         MessageVessel* receiver = PayloadReceiver(kapiGetVesselInterface(handle));
         if (receiver != nullptr &&
-            SendPayloadMessage(receiver, PLMSG_IS_CARRIER, 0, nullptr) != 0) {
+            SendPayloadMessage(receiver, PLMSG_IS_CARRIER, 0, nullptr) != 0 &&
+            NameReaches(name, handle)) {
             SendDlgItemMessageA(dialog, IDC_CARRIER_LIST, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(name));
         }
@@ -30,15 +37,18 @@ void FillCarrierList(HWND dialog) {
 }
 
 // Appends " Attached;" and the name of the first vessel, in index order, that
-// says it holds the payload named `label`.
+// says it holds the payload named `label`. A holder whose name leads to
+// another vessel is left unnamed: showing the entry would ask that other one.
 void AppendHolder(char* label, size_t size) {
     char name[kNameSize];
     CopyText(name, sizeof name, label);
     for (DWORD j = 0; j < kapiGetVesselCount(); ++j) {
-        VESSEL* vessel = kapiGetVesselInterface(kapiGetVesselByIndex(static_cast<int>(j)));
+        VesselHandle handle = kapiGetVesselByIndex(static_cast<int>(j));
+        VESSEL* vessel = kapiGetVesselInterface(handle);
         MessageVessel* receiver = PayloadReceiver(vessel);
         if (receiver != nullptr && SendPayloadMessage(receiver, PLMSG_IS_ATTACHED, 0, name) != 0) {
-            BuildAttachedLabel(name, vessel->GetName(), label, size);
+            const char* holder = vessel->GetName();
+            BuildAttachedLabel(name, NameReaches(holder, handle) ? holder : "", label, size);
             return;
         }
     }
