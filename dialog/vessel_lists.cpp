@@ -14,9 +14,10 @@
 namespace {
 
 // Every later message finds its vessel by name; a name shared with an
-// earlier vessel leads there instead, so it cannot stand for this one.
+// earlier vessel leads there instead, and one too long for a label would be
+// cut to another name, so neither can stand for this vessel.
 bool NameReaches(const char* name, VesselHandle handle) {
-    return kapiGetVesselByName(name) == handle;
+    return std::strlen(name) < kNameSize && kapiGetVesselByName(name) == handle;
 }
 
 void FillCarrierList(HWND dialog) {

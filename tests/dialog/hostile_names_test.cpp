@@ -67,6 +67,21 @@ TEST_F(HostileNames, ACarrierWhoseNameLeadsToAnotherVesselIsNotListed) {
     EXPECT_TRUE(Trace().empty()) << Lines(Trace());
 }
 
+TEST_F(HostileNames, AHolderNameTooLongForALabelIsNotCutToAnother) {
+    // Cut to 255 characters, the first name would read as the second.
+    const std::string longer(300, 'c');
+    const std::string cut(255, 'c');
+    SceneDescription scene;
+    scene.vessels = {Described("Tug", true), Described(longer, true), Described(cut, true),
+                     Described("Probe")};
+    OpenWithHeld(scene, 1, "Probe");
+    EXPECT_EQ(Carriers(), (std::vector<std::string>{cut, "Tug"}));
+    PickPayload("Probe Attached;");
+    ClearTrace();
+    OpenAndCloseDropDown(dialog_, IDC_PAYLOAD_LIST);
+    EXPECT_TRUE(Trace().empty()) << Lines(Trace());
+}
+
 TEST_F(HostileNames, QuotesSemicolonsBlanksAndHighBytesGoThroughWhole) {
     const std::string carrier = "Deep \"Space\" \x81\x8D\xE4 1";
     const std::string payload = "Probe; \"A\" \xFF\xE9  B ";
