@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need.
+# Installs the Debian packages the build, the tests and the screenshots need,
+# and clang with its sanitizer and fuzzer runtimes (libclang-rt-14-dev) and
+# llvm's symbolizer for the native sanitizer and fuzz runs.
 # Idempotent: a package that is already installed is skipped, and apt is not
 # touched at all when everything is present.
 set -euo pipefail
@@ -10,6 +12,7 @@ packages=(
     wine wine32:i386 wine64
     googletest
     xvfb xauth imagemagick x11-apps
+    clang libclang-rt-14-dev llvm
 )
 
 sudo_cmd=()
