@@ -26,6 +26,22 @@ FloorTime OpenFloor(HWND dialog, const std::vector<std::unique_ptr<MessageVessel
     return time;
 }
 
+double HostSideMicroseconds(size_t messages, void* context) {
+    volatile int32_t sink = 0;
+    const double start = NowMicroseconds();
+    DWORD j = 0;
+    for (size_t k = 0; k < messages; ++k) {
+        if (j >= kapiGetVesselCount()) j = 0;
+        VESSEL* vessel = kapiGetVesselInterface(kapiGetVesselByIndex(static_cast<int>(j)));
+        if (vessel != nullptr && vessel->GetInterfaceVersion() > 1) {
+            sink = sink + static_cast<MessageVessel*>(vessel)->ReceiveMessage(PLMSG_IS_ATTACHED, 0,
+                                                                              context);
+        }
+        ++j;
+    }
+    return NowMicroseconds() - start;
+}
+
 FloorTime SpinFloor(HWND dialog, MessageVessel* vessel, void* query, void* record,
                     const int* fieldIds, const std::vector<std::string>& texts) {
     FloorTime time;
