@@ -21,7 +21,10 @@ bool NameReaches(const char* name, VesselHandle handle) {
 }
 
 void FillCarrierList(HWND dialog) {
-    SendDlgItemMessageA(dialog, IDC_CARRIER_LIST, CB_RESETCONTENT, 0, 0);
+    // Looked up once: a look-up by id walks the dialog's children (under Wine
+    // a round trip to the server), and a large scene adds a thousand entries.
+    HWND list = GetDlgItem(dialog, IDC_CARRIER_LIST);
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
     for (DWORD i = 0; i < kapiGetVesselCount(); ++i) {
         VesselHandle handle = kapiGetVesselByIndex(static_cast<int>(i));
         if (handle == nullptr || !kapiIsVessel(handle)) continue;
@@ -31,8 +34,7 @@ void FillCarrierList(HWND dialog) {
         if (receiver != nullptr &&
             SendPayloadMessage(receiver, PLMSG_IS_CARRIER, 0, nullptr) != 0 &&
             NameReaches(name, handle)) {
-            SendDlgItemMessageA(dialog, IDC_CARRIER_LIST, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(name));
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         }
     }
 }
@@ -73,6 +75,7 @@ bool ShowCarrierParams(HWND dialog, MessageVessel* carrier, const char* payload,
 }
 
 void AddPayloadEntries(HWND dialog, VesselHandle carrier) {
+    HWND list = GetDlgItem(dialog, IDC_PAYLOAD_LIST);  // once, as for the carriers
     for (DWORD i = 0; i < kapiGetVesselCount(); ++i) {
         VesselHandle handle = kapiGetVesselByIndex(static_cast<int>(i));
         if (handle == nullptr || handle == carrier) continue;
@@ -81,8 +84,7 @@ void AddPayloadEntries(HWND dialog, VesselHandle carrier) {
         // Its label would read back as another vessel's name.
         if (!NameFitsLabel(label)) continue;
         AppendHolder(label, sizeof label);
-        SendDlgItemMessageA(dialog, IDC_PAYLOAD_LIST, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(label));
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
     }
 }
 
