@@ -156,7 +156,7 @@ CaseResult MeasureSpinClick(size_t clicks) {
 
 std::vector<CaseResult> MeasureOpenings(const BenchOptions& options) {
     return {MeasureOpening(10, Runs(options, 41)), MeasureOpening(100, Runs(options, 21)),
-            MeasureOpening(1000, Runs(options, 9))};
+            MeasureOpening(1000, Runs(options, 15))};
 }
 
 std::vector<CaseResult> MeasureSpinClicks(const BenchOptions& options) {

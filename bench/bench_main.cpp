@@ -28,23 +28,19 @@ const CaseGroup kGroups[] = {MeasureOpenings, MeasureSpinClicks};
 
 std::string Verdict(const CaseResult& r) {
     const double ratio = r.floor > 0.0 ? r.median / r.floor : 0.0;
-    std::string targets;
-    bool met = true;
+    std::string verdict;
+    char text[64];
     if (r.ratioTarget > 0.0) {
-        char text[64];
-        std::snprintf(text, sizeof text, "within %.2fx", r.ratioTarget);
-        targets += text;
-        met = met && ratio <= r.ratioTarget;
+        std::snprintf(text, sizeof text, "within %.2fx: %s", r.ratioTarget,
+                      ratio <= r.ratioTarget ? "met" : "MISSED");
+        verdict += text;
     }
     if (r.limit > 0.0) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%sunder %.0f ms", targets.empty() ? "" : ", ",
-                      r.limit / 1000.0);
-        targets += text;
-        met = met && r.median < r.limit;
+        std::snprintf(text, sizeof text, "%sunder %.0f ms: %s", verdict.empty() ? "" : ", ",
+                      r.limit / 1000.0, r.median < r.limit ? "met" : "MISSED");
+        verdict += text;
     }
-    if (targets.empty()) return "-";
-    return targets + (met ? ": met" : ": MISSED");
+    return verdict.empty() ? "-" : verdict;
 }
 
 void Print(const CaseResult& r) {

@@ -22,8 +22,8 @@ struct FloorTime {
 };
 
 // `messages` generic-message calls spread over the vessels, then the texts
-// added to the dialog's lists in the given order (list id, text). The lists
-// are emptied first, outside the time.
+// added to the dialog's lists in the given order (list id, text), each list
+// looked up once. The lists are emptied first, outside the time.
 FloorTime OpenFloor(HWND dialog, const std::vector<std::unique_ptr<MessageVessel>>& vessels,
                     size_t messages, void* context,
                     const std::vector<std::pair<int, std::string>>& listTexts);
