@@ -34,9 +34,11 @@ std::string BenchSceneText(size_t vessels) {
             // Carrier 0 holds the first attached payload, and so on round.
             const size_t holder = (others / 2) % carriers;
             char params[96];
-            std::snprintf(params, sizeof params, " pos=%u.25,-2.5,3 srot=0.1,0.2,0.3 jrot=0.5,0,-0.5 vel=1.5",
+            std::snprintf(params, sizeof params,
+                          " pos=%u.25,-2.5,3 srot=0.1,0.2,0.3 jrot=0.5,0,-0.5 vel=1.5",
                           static_cast<unsigned>(i));
-            attachments += "attached \"" + name + "\" \"" + CarrierName(holder) + "\"" + params + "\n";
+            attachments +=
+                "attached \"" + name + "\" \"" + CarrierName(holder) + "\"" + params + "\n";
         }
         ++others;
     }

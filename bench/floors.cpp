@@ -54,7 +54,9 @@ FloorTime SpinFloor(HWND dialog, MessageVessel* vessel, void* query, void* recor
     vessel->ReceiveMessage(PLMSG_GET_PARAMS, 0, query);
     vessel->ReceiveMessage(PLMSG_SET_PARAMS, 0, record);
     const double sent = NowMicroseconds();
-    for (size_t i = 0; i < texts.size(); ++i) SetDlgItemTextA(dialog, fieldIds[i], texts[i].c_str());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        SetDlgItemTextA(dialog, fieldIds[i], texts[i].c_str());
+    }
     time.messages = sent - start;
     time.windows = NowMicroseconds() - sent;
     return time;

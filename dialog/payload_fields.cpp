@@ -33,6 +33,7 @@ void ShowPayloadRecord(HWND dialog, const PayloadRecord& record, int leftFieldId
     double values[10];
     ShownValues(record, values);
     for (int i = 0; i < 10; ++i) {
-        if (kPayloadFieldIds[i] != leftFieldId) WriteFieldValue(dialog, kPayloadFieldIds[i], values[i]);
+        if (kPayloadFieldIds[i] == leftFieldId) continue;
+        WriteFieldValue(dialog, kPayloadFieldIds[i], values[i]);
     }
 }

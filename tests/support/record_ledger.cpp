@@ -77,7 +77,8 @@ void RecordLedger::Start(HMODULE plugin, HMODULE host) {
 void RecordLedger::Stop() {
     if (plugin_ != nullptr) {
         if (g_pluginAlloc != nullptr) {
-            HookImport(plugin_, "KERNEL32.dll", "HeapAlloc", reinterpret_cast<void*>(g_pluginAlloc));
+            HookImport(plugin_, "KERNEL32.dll", "HeapAlloc",
+                       reinterpret_cast<void*>(g_pluginAlloc));
         }
         if (g_pluginFree != nullptr) {
             HookImport(plugin_, "KERNEL32.dll", "HeapFree", reinterpret_cast<void*>(g_pluginFree));
