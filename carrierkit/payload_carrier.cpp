@@ -23,12 +23,14 @@ PayloadRecord ReplyFor(const std::string& name, const PayloadParams& p) {
 
 }  // namespace
 
-std::string PayloadNameFromContext(const char* name) {
-    if (name == nullptr) return std::string();
+std::string_view PayloadNameView(const char* name) {
+    if (name == nullptr) return std::string_view();
     size_t n = 0;
     while (n < kPayloadNameMax && name[n] != '\0') ++n;
-    return std::string(name, n);
+    return std::string_view(name, n);
 }
+
+std::string PayloadNameFromContext(const char* name) { return std::string(PayloadNameView(name)); }
 
 PayloadCarrier::PayloadCarrier(std::string ownName, VesselExists vesselExists)
     : ownName_(std::move(ownName)), vesselExists_(std::move(vesselExists)) {}
@@ -101,7 +103,7 @@ int32_t PayloadCarrier::Attach(PayloadRecord* record) {
 
 int32_t PayloadCarrier::Detach(uint32_t parameter, const char* name) {
     if (name == nullptr) return 0;
-    auto it = held_.find(PayloadNameFromContext(name));
+    auto it = held_.find(PayloadNameView(name));
     if (it == held_.end()) return 0;
     const std::string payload = it->first;
     const PayloadParams last = ParamsOf(it->second.reply);
@@ -147,6 +149,6 @@ void PayloadCarrier::Release(PayloadRecord* record) {
 
 PayloadCarrier::Attachment* PayloadCarrier::Find(const char* name) {
     if (name == nullptr) return nullptr;
-    auto it = held_.find(PayloadNameFromContext(name));
+    auto it = held_.find(PayloadNameView(name));
     return it == held_.end() ? nullptr : &it->second;
 }

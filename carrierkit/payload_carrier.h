@@ -38,6 +38,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -107,7 +108,8 @@ private:
     std::string ownName_;
     VesselExists vesselExists_;
     DetachHandler detachHandler_;
-    std::map<std::string, Attachment> held_;
+    // Found by any text, so that a name from a message is looked up uncopied.
+    std::map<std::string, Attachment, std::less<>> held_;
     unsigned recordsReceived_ = 0;
     unsigned recordsReleased_ = 0;
 };
@@ -115,5 +117,7 @@ private:
 // A name text from a message context: at most 255 characters are read, so an
 // unterminated buffer never makes the carrier read past it. Empty for null.
 std::string PayloadNameFromContext(const char* name);
+// The same text without a copy, valid as long as `name` is.
+std::string_view PayloadNameView(const char* name);
 
 #endif

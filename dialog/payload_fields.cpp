@@ -19,12 +19,21 @@ void ResetPayloadFields(HWND dialog) {
     for (int id : kPayloadFieldIds) SetDlgItemTextA(dialog, id, "0.000");
 }
 
-void ShowPayloadRecord(HWND dialog, const PayloadRecord& record) {
-    const double values[10] = {
+void ShownValues(const PayloadRecord& record, double values[10]) {
+    const double shown[10] = {
         record.position.x,                record.position.y,
         record.position.z,                record.jettisonRotation.x * DEG,
         record.jettisonRotation.y * DEG,  record.jettisonRotation.z * DEG,
         record.shipRotation.x * DEG,      record.shipRotation.y * DEG,
         record.shipRotation.z * DEG,      record.jettisonVelocity};
-    for (int i = 0; i < 10; ++i) WriteFieldValue(dialog, kPayloadFieldIds[i], values[i]);
+    for (int i = 0; i < 10; ++i) values[i] = shown[i];
+}
+
+void ShowPayloadRecord(HWND dialog, const PayloadRecord& record, int leftFieldId) {
+    double values[10];
+    ShownValues(record, values);
+    for (int i = 0; i < 10; ++i) {
+        if (kPayloadFieldIds[i] == leftFieldId) continue;
+        WriteFieldValue(dialog, kPayloadFieldIds[i], values[i]);
+    }
 }

@@ -17,8 +17,13 @@ constexpr double DEG = 57.29577951308232;
 // Caption "Attach", then "0.000" in the ten fields; the check boxes stay.
 void ResetPayloadFields(HWND dialog);
 
-// Writes the ten fields from a record, rotations in degrees. Touches nothing else.
-void ShowPayloadRecord(HWND dialog, const PayloadRecord& record);
+// The ten values as the fields show them, in the order of kPayloadFieldIds:
+// rotations in degrees, everything else as carried.
+void ShownValues(const PayloadRecord& record, double values[10]);
+
+// Writes the ten fields from a record, rotations in degrees. Touches nothing
+// else. A field given as `leftFieldId` is left for the caller to write.
+void ShowPayloadRecord(HWND dialog, const PayloadRecord& record, int leftFieldId = 0);
 
 // Writes one field as "%.3lf" shows the value.
 void WriteFieldValue(HWND dialog, int fieldId, double value);

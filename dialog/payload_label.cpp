@@ -41,6 +41,9 @@ bool HolderNameInLabel(const char* label, char* name, size_t size) {
 }
 
 void BuildAttachedLabel(const char* payload, const char* holder, char* label, size_t size) {
+    // No room at all: not even the terminating zero may be written, and the
+    // buffer, never terminated, must not be read.
+    if (size == 0) return;
     char name[kNameSize];
     CopyText(name, sizeof name, payload);
     CopyText(label, size, name);

@@ -64,16 +64,31 @@ WorkingValues ValuesOf(const PayloadRecord& r) {
     return w;
 }
 
-// Fetches the carrier's parameters for the payload and shows them. False when
-// the carrier does not hold it.
-bool FetchAttached(HWND dialog, MessageVessel* carrier, const char* payload, WorkingValues* w) {
+// Fetches the carrier's parameters for the payload and shows them, all but
+// the field about to be stepped (`leftFieldId`), whose value as shown goes to
+// *shownLeft. False when the carrier does not hold the payload.
+bool FetchAttached(HWND dialog, MessageVessel* carrier, const char* payload, int leftFieldId,
+                   WorkingValues* w, double* shownLeft) {
     PayloadQuery query = {payload, nullptr};
     if (SendPayloadMessage(carrier, PLMSG_GET_PARAMS, 0, &query) == 0 || query.record == nullptr) {
         return false;
     }
     *w = ValuesOf(*query.record);
-    ShowPayloadRecord(dialog, *query.record);
+    double shown[10];
+    ShownValues(*query.record, shown);
+    for (int i = 0; i < 10; ++i) {
+        if (kPayloadFieldIds[i] == leftFieldId) *shownLeft = shown[i];
+    }
+    ShowPayloadRecord(dialog, *query.record, leftFieldId);
     return true;
+}
+
+// What a field reads once `shown` has been written into it: the step starts
+// from the carrier's value as its three-decimal text reads.
+double ReadBackAsShown(double shown) {
+    char text[kFieldTextSize];
+    FormatFieldNumber(shown, text, sizeof text);
+    return ReadFieldNumber(text);
 }
 
 // Sends the whole set; the record lives only for the call.
@@ -87,14 +102,19 @@ void SendParams(MessageVessel* carrier, const char* payload, const WorkingValues
     FreePayloadRecord(record);
 }
 
+// Steps from `start`, writes the field once and returns the full-precision value.
+double StepFrom(HWND dialog, double start, const NMUPDOWN* notification, int spinId, int fieldId,
+                double limit) {
+    const double value = StepAndClamp(start, notification->iDelta, SpinStepSize(spinId), limit);
+    WriteFieldValue(dialog, fieldId, value);
+    return value;
+}
+
 }  // namespace
 
 double StepSpinField(HWND dialog, const NMUPDOWN* notification, int spinId, int fieldId,
                      double limit) {
-    const double value = StepAndClamp(ReadFieldValue(dialog, fieldId), notification->iDelta,
-                                      SpinStepSize(spinId), limit);
-    WriteFieldValue(dialog, fieldId, value);
-    return value;
+    return StepFrom(dialog, ReadFieldValue(dialog, fieldId), notification, spinId, fieldId, limit);
 }
 
 INT_PTR OnSpinDelta(HWND dialog, const NMUPDOWN* notification) {
@@ -102,15 +122,23 @@ INT_PTR OnSpinDelta(HWND dialog, const NMUPDOWN* notification) {
     MessageVessel* carrier = GetSelectedCarrier(dialog);
     if (carrier == nullptr) return FALSE;
 
+    const SpinBinding* b = FindBinding(spinId);
     WorkingValues values;
     bool attached = false;
+    double shown = 0.0;
     char payload[kLabelSize];
     if (ReadSelectedComboEntry(dialog, IDC_PAYLOAD_LIST, payload, sizeof payload)) {
         StripPayloadLabel(payload);
-        attached = FetchAttached(dialog, carrier, payload, &values);
+        attached = FetchAttached(dialog, carrier, payload, b != nullptr ? b->field : 0, &values,
+                                 &shown);
     }
-    if (const SpinBinding* b = FindBinding(spinId)) {
-        const double value = StepSpinField(dialog, notification, spinId, b->field, b->limit);
+    if (b != nullptr) {
+        // Attached, the field is written once, from the carrier's value as it
+        // would read when shown; free, it steps from what the user typed.
+        const double value =
+            attached ? StepFrom(dialog, ReadBackAsShown(shown), notification, spinId, b->field,
+                                b->limit)
+                     : StepSpinField(dialog, notification, spinId, b->field, b->limit);
         values.v[b->slot] = b->rotation ? value * RAD : value;
     }
     if (attached) SendParams(carrier, payload, values);

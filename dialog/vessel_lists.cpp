@@ -13,8 +13,18 @@
 
 namespace {
 
+// Every later message finds its vessel by name; a name shared with an
+// earlier vessel leads there instead, and one too long for a label would be
+// cut to another name, so neither can stand for this vessel.
+bool NameReaches(const char* name, VesselHandle handle) {
+    return std::strlen(name) < kNameSize && kapiGetVesselByName(name) == handle;
+}
+
 void FillCarrierList(HWND dialog) {
-    SendDlgItemMessageA(dialog, IDC_CARRIER_LIST, CB_RESETCONTENT, 0, 0);
+    // Looked up once: a look-up by id walks the dialog's children (under Wine
+    // a round trip to the server), and a large scene adds a thousand entries.
+    HWND list = GetDlgItem(dialog, IDC_CARRIER_LIST);
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
     for (DWORD i = 0; i < kapiGetVesselCount(); ++i) {
         VesselHandle handle = kapiGetVesselByIndex(static_cast<int>(i));
         if (handle == nullptr || !kapiIsVessel(handle)) continue;
@@ -22,23 +32,26 @@ void FillCarrierList(HWND dialog) {
         kapiGetObjectName(handle, name, sizeof name);
         MessageVessel* receiver = PayloadReceiver(kapiGetVesselInterface(handle));
         if (receiver != nullptr &&
-            SendPayloadMessage(receiver, PLMSG_IS_CARRIER, 0, nullptr) != 0) {
-            SendDlgItemMessageA(dialog, IDC_CARRIER_LIST, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(name));
+            SendPayloadMessage(receiver, PLMSG_IS_CARRIER, 0, nullptr) != 0 &&
+            NameReaches(name, handle)) {
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         }
     }
 }
 
 // Appends " Attached;" and the name of the first vessel, in index order, that
-// says it holds the payload named `label`.
+// says it holds the payload named `label`. A holder whose name leads to
+// another vessel is left unnamed: showing the entry would ask that other one.
 void AppendHolder(char* label, size_t size) {
     char name[kNameSize];
     CopyText(name, sizeof name, label);
     for (DWORD j = 0; j < kapiGetVesselCount(); ++j) {
-        VESSEL* vessel = kapiGetVesselInterface(kapiGetVesselByIndex(static_cast<int>(j)));
+        VesselHandle handle = kapiGetVesselByIndex(static_cast<int>(j));
+        VESSEL* vessel = kapiGetVesselInterface(handle);
         MessageVessel* receiver = PayloadReceiver(vessel);
         if (receiver != nullptr && SendPayloadMessage(receiver, PLMSG_IS_ATTACHED, 0, name) != 0) {
-            BuildAttachedLabel(name, vessel->GetName(), label, size);
+            const char* holder = vessel->GetName();
+            BuildAttachedLabel(name, NameReaches(holder, handle) ? holder : "", label, size);
             return;
         }
     }
@@ -62,6 +75,7 @@ bool ShowCarrierParams(HWND dialog, MessageVessel* carrier, const char* payload,
 }
 
 void AddPayloadEntries(HWND dialog, VesselHandle carrier) {
+    HWND list = GetDlgItem(dialog, IDC_PAYLOAD_LIST);  // once, as for the carriers
     for (DWORD i = 0; i < kapiGetVesselCount(); ++i) {
         VesselHandle handle = kapiGetVesselByIndex(static_cast<int>(i));
         if (handle == nullptr || handle == carrier) continue;
@@ -70,8 +84,7 @@ void AddPayloadEntries(HWND dialog, VesselHandle carrier) {
         // Its label would read back as another vessel's name.
         if (!NameFitsLabel(label)) continue;
         AppendHolder(label, sizeof label);
-        SendDlgItemMessageA(dialog, IDC_PAYLOAD_LIST, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(label));
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
     }
 }
 

@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-HostState& TheHost() {
-    static HostState host;
-    return host;
-}
-
 const CustomCommand* HostState::FindCommand(const std::string& label) const {
     for (const CustomCommand& c : commands) {
         if (c.label == label) return &c;

@@ -52,6 +52,11 @@ struct HostState {
     void Reset();
 };
 
-HostState& TheHost();
+// Inline, so that the host's exports, which the dialog calls n x n times
+// when it opens, reach the state without a call of their own.
+inline HostState& TheHost() {
+    static HostState host;
+    return host;
+}
 
 #endif

@@ -118,10 +118,7 @@ VesselHandle kapiGetVesselByName(const char* name) {
     return name != nullptr ? TheHost().scene.FindByName(name) : nullptr;
 }
 
-bool kapiIsVessel(VesselHandle handle) {
-    SceneVessel* v = TheHost().scene.Find(handle);
-    return v != nullptr && v->IsAlive();
-}
+bool kapiIsVessel(VesselHandle handle) { return TheHost().scene.IsLive(handle); }
 
 void kapiGetObjectName(VesselHandle handle, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) return;
@@ -132,7 +129,4 @@ void kapiGetObjectName(VesselHandle handle, char* buffer, int size) {
     buffer[n] = '\0';
 }
 
-VESSEL* kapiGetVesselInterface(VesselHandle handle) {
-    SceneVessel* v = TheHost().scene.Find(handle);
-    return v != nullptr && v->HasInterface() ? v : nullptr;
-}
+VESSEL* kapiGetVesselInterface(VesselHandle handle) { return TheHost().scene.InterfaceOf(handle); }

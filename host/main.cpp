@@ -84,6 +84,9 @@ int main(int argc, char** argv) {
     }
 
     HostState& host = TheHost();
+    // Untraced, the host records nothing: a session on a large scene would
+    // otherwise keep every message of every opening in memory.
+    host.trace.SetEnabled(options.trace);
     if (options.trace) host.trace.PrintTo(stdout);
     if (!LoadScene(options, &error)) return Fail(kBadInput, error);
 

@@ -27,16 +27,20 @@ void Scene::Load(const SceneDescription& description) {
 }
 
 void Scene::Reindex() {
-    byHandle_.clear();
     firstByName_.clear();
+    handles_.clear();
+    std::vector<HandleEntry> entries;
     for (size_t i = 0; i < vessels_.size(); ++i) {
-        byHandle_[vessels_[i]->Handle()] = vessels_[i].get();
-        firstByName_.emplace(vessels_[i]->Name(), i);
+        SceneVessel* v = vessels_[i].get();
+        handles_.push_back(v->Handle());
+        entries.push_back(HandleEntry{v->Handle(), v, v->IsAlive(), v->HasInterface()});
+        firstByName_.emplace(v->Name(), i);
     }
+    byHandle_.Rebuild(entries);
 }
 
 VesselHandle Scene::HandleAt(size_t index) const {
-    return index < vessels_.size() ? vessels_[index]->Handle() : nullptr;
+    return index < handles_.size() ? handles_[index] : nullptr;
 }
 
 SceneVessel* Scene::At(size_t index) const {
@@ -54,8 +58,18 @@ VesselHandle Scene::FindByName(const std::string& name) const {
 }
 
 SceneVessel* Scene::Find(VesselHandle handle) const {
-    auto it = byHandle_.find(handle);
-    return it == byHandle_.end() ? nullptr : it->second;
+    const HandleEntry* e = byHandle_.Find(handle);
+    return e != nullptr ? e->vessel : nullptr;
+}
+
+bool Scene::IsLive(VesselHandle handle) const {
+    const HandleEntry* e = byHandle_.Find(handle);
+    return e != nullptr && e->alive;
+}
+
+VESSEL* Scene::InterfaceOf(VesselHandle handle) const {
+    const HandleEntry* e = byHandle_.Find(handle);
+    return e != nullptr && e->hasInterface ? e->vessel : nullptr;
 }
 
 bool Scene::Remove(const std::string& name) {

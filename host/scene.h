@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/handle_index.h"
 #include "host/scene_description.h"
 #include "kapi.h"
 
@@ -31,6 +32,11 @@ public:
     VesselHandle FindByName(const std::string& name) const;
     // Null for a handle that is no vessel of this scene.
     SceneVessel* Find(VesselHandle handle) const;
+    // The interface behind a handle, as kapiGetVesselInterface answers:
+    // null for no vessel or a vessel without one. Touches no vessel.
+    VESSEL* InterfaceOf(VesselHandle handle) const;
+    // True for a live vessel of this scene, as kapiIsVessel answers.
+    bool IsLive(VesselHandle handle) const;
     SceneVessel* At(size_t index) const;
     SceneVessel* Named(const std::string& name) const;
 
@@ -41,8 +47,9 @@ private:
     void Reindex();
 
     std::vector<std::unique_ptr<SceneVessel>> vessels_;
-    // Look-ups stay constant-time: the dialog asks for n x n interfaces.
-    std::unordered_map<VesselHandle, SceneVessel*> byHandle_;
+    // The handles in index order: walking the scene by index touches no vessel.
+    std::vector<VesselHandle> handles_;
+    HandleIndex byHandle_;
     std::unordered_map<std::string, size_t> firstByName_;
 };
 

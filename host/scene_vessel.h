@@ -34,8 +34,10 @@ private:
     int32_t Answer(uint32_t messageId, uint32_t parameter, void* context);
     int32_t FixedAttachAnswer(int32_t answer, PayloadRecord* record);
 
-    VesselDescription description_;
+    // What every message reads comes first, beside the interface, so that a
+    // message to a vessel that is no carrier touches one cache line.
     std::unique_ptr<PayloadCarrier> carrier_;
+    VesselDescription description_;
     // The handle is the address of this byte: distinct from the interface.
     char handleTarget_ = 0;
     // Records accepted under a fixed answer of 1 stay valid until the vessel goes.

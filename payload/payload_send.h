@@ -9,15 +9,22 @@
 #include "kapi.h"
 
 // The class object that receives payload messages for this interface, or
-// null when the vessel must never be sent one.
-MessageVessel* PayloadReceiver(VESSEL* vessel);
+// null when the vessel must never be sent one. Inline, like the send below:
+// the holder search runs both n x n times when the dialog opens.
+inline MessageVessel* PayloadReceiver(VESSEL* vessel) {
+    if (vessel == nullptr || vessel->GetInterfaceVersion() <= 1) return nullptr;
+    // Above version 1 the interface is part of the vessel's class object.
+    return static_cast<MessageVessel*>(vessel);
+}
 
 // The receiver of a live vessel found by name, or null when there is no such
 // vessel, it is not alive, has no interface, or must not be messaged.
 MessageVessel* PayloadReceiverByName(const char* name);
 
 // One synchronous call of the receiver's generic-message callback.
-int32_t SendPayloadMessage(MessageVessel* receiver, uint32_t messageId, uint32_t parameter,
-                           void* context);
+inline int32_t SendPayloadMessage(MessageVessel* receiver, uint32_t messageId, uint32_t parameter,
+                                  void* context) {
+    return receiver->ReceiveMessage(messageId, parameter, context);
+}
 
 #endif

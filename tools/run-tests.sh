@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds both architectures, and runs every test
-# under Wine: the 32-bit build, then the 64-bit one.
+# under Wine: the 32-bit build, then the 64-bit one. Then the window-free
+# routines' tests natively under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and each fuzz target for FUZZ_SECONDS (30).
 set -eu
 cd "$(dirname "$0")/.."
 status=0
@@ -16,4 +18,8 @@ for preset in win32 win64; do
     ctest --preset "$preset" -j2 --repeat until-pass:2 || status=1
     WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 done
+echo "== native tests under sanitizers" >&2
+tools/run-native.sh || status=1
+echo "== fuzzing" >&2
+tools/run-fuzz.sh "${FUZZ_SECONDS:-30}" || status=1
 exit $status

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the screenshots (Xvfb,
 # ImageMagick, and Wine's own fonts, without which dialog fonts fall back to a
-# wider face) and the release archives (zip) need.
+# wider face) and the release archives (zip) need, and clang with its
+# sanitizer and fuzzer runtimes (libclang-rt-14-dev) and llvm's symbolizer for
+# the native sanitizer and fuzz runs.
 # Idempotent: a package that is already installed is skipped, and apt is not
 # touched at all when everything is present.
 set -euo pipefail
@@ -13,6 +15,7 @@ packages=(
     googletest
     xvfb xauth imagemagick x11-apps
     fonts-wine zip
+    clang libclang-rt-14-dev llvm
 )
 
 sudo_cmd=()

@@ -22,6 +22,11 @@ protected:
         dialog_ = plugin_.OpenDialog();
         ASSERT_NE(dialog_, nullptr);
     }
+    void Open(const SceneDescription& scene) {
+        plugin_.Start(scene);
+        dialog_ = plugin_.OpenDialog();
+        ASSERT_NE(dialog_, nullptr);
+    }
 
     void TearDown() override {
         CheckRecordsReleasedOnce();

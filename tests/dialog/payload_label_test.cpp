@@ -71,6 +71,9 @@ TEST(PayloadLabel, BuildingNeverOverrunsAndCutsNamesAt255) {
     char small[12];
     BuildAttachedLabel("Probe", "Tug", small, sizeof small);
     EXPECT_STREQ(small, "Probe Attac");
+    char none[1] = {'#'};  // unterminated: a read of it runs past its end
+    BuildAttachedLabel("Probe", "Tug", none, 0);
+    EXPECT_EQ(none[0], '#');
 }
 
 TEST(PayloadLabel, NamesHoldingTheMarkCannotBeListed) {

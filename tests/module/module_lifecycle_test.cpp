@@ -61,6 +61,7 @@ TEST_F(ModuleLifecycle, ExitModuleCalledByHostAndAgainByDetachHookReleasesOnce) 
     host.modules.clear();
 
     Entry<InstanceEntry>(module, "ExitModule")(module);
+    Entry<InstanceEntry>(module, "ExitModule")(module);  // a host that calls it twice
     EXPECT_EQ(host.unregisteredCommandIds.size(), 1u);
     EXPECT_EQ(host.destroyedModules.size(), 1u);
 

@@ -9,13 +9,18 @@ HostedPlugin::~HostedPlugin() { Stop(); }
 std::string HostedPlugin::PluginPath() { return ExecutableFolder() + TEST_PLUGIN_FILE; }
 
 void HostedPlugin::Start(const std::string& sceneText) {
-    Stop();
-    HostState& host = TheHost();
-    host.Reset();
     SceneDescription scene;
     std::string error;
     ASSERT_TRUE(ParseScene(sceneText, &scene, &error)) << error;
+    Start(scene);
+}
+
+void HostedPlugin::Start(const SceneDescription& scene) {
+    Stop();
+    HostState& host = TheHost();
+    host.Reset();
     host.scene.Load(scene);
+    std::string error;
     ASSERT_TRUE(plugin_.Load(PluginPath(), &error)) << error;
 }
 

@@ -9,6 +9,7 @@
 
 #include "host/host_state.h"
 #include "host/plugin_loader.h"
+#include "host/scene_description.h"
 
 class HostedPlugin {
 public:
@@ -18,6 +19,8 @@ public:
     // A fresh host with the scene, then the plug-in loaded and initialised.
     // Fails the current test when the scene or the plug-in does not load.
     void Start(const std::string& sceneText);
+    // The same for a scene no file could state (names holding quotes, say).
+    void Start(const SceneDescription& scene);
     void Stop();
 
     // Runs the "Brask Dialog" command and returns the dialog it opened.
