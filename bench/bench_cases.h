@@ -32,4 +32,7 @@ std::vector<CaseResult> MeasureOpenings(const BenchOptions& options);
 // One arrow click on an attached payload (UDN_DELTAPOS to its return).
 std::vector<CaseResult> MeasureSpinClicks(const BenchOptions& options);
 
+// One paint of a gauge and of a switch (WM_PAINT, erase included).
+std::vector<CaseResult> MeasurePaints(const BenchOptions& options);
+
 #endif

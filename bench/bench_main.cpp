@@ -24,7 +24,7 @@ typedef std::vector<CaseResult> (*CaseGroup)(const BenchOptions&);
 
 // Each group measures its cases against their floors; a new kind of work
 // (painting a control, say) is one more function here.
-const CaseGroup kGroups[] = {MeasureOpenings, MeasureSpinClicks};
+const CaseGroup kGroups[] = {MeasureOpenings, MeasureSpinClicks, MeasurePaints};
 
 std::string Verdict(const CaseResult& r) {
     const double ratio = r.floor > 0.0 ? r.median / r.floor : 0.0;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "controls/custom_controls.h"
+#include "controls/control_longs.h"
 
 namespace {
 
@@ -15,13 +15,13 @@ int ClampSize(int size) {
 }
 
 // maximum - minimum for maximum > minimum: up to 2^32 - 1, exact in unsigned.
-uint32_t Span(LONG minimum, LONG maximum) {
+uint32_t Span(int32_t minimum, int32_t maximum) {
     return static_cast<uint32_t>(maximum) - static_cast<uint32_t>(minimum);
 }
 
 }  // namespace
 
-GaugeGeometry MeasureGauge(int width, int height, LONG flags) {
+GaugeGeometry MeasureGauge(int width, int height, int32_t flags) {
     GaugeGeometry g;
     g.vertical = (flags & GF_VERTICAL) != 0;
     g.width = ClampSize(width);
@@ -38,7 +38,7 @@ GaugePart GaugePartAt(const GaugeGeometry& g, int position) {
     return GaugePart::HighBox;
 }
 
-LONG GaugePressBits(GaugePart part, LONG flags) {
+int32_t GaugePressBits(GaugePart part, int32_t flags) {
     const bool reversed = (flags & GF_REVERSED) != 0;
     switch (part) {
     case GaugePart::LowBox:
@@ -51,52 +51,50 @@ LONG GaugePressBits(GaugePart part, LONG flags) {
     return GF_DRAG;
 }
 
-int GaugeRepeatState(LONG flags) {
-    return static_cast<int>((static_cast<DWORD>(flags) >> 4) & 3u);
+int GaugeRepeatState(int32_t flags) {
+    return static_cast<int>((static_cast<uint32_t>(flags) >> 4) & 3u);
 }
 
-LONG GaugeReleasedFlags(LONG flags) {
+int32_t GaugeReleasedFlags(int32_t flags) {
     return flags & ~(GF_DRAG | GF_STEP_DOWN | GF_STEP_UP);
 }
 
-bool GaugeValueAt(const GaugeGeometry& g, bool reversed, int position, LONG minimum,
-                  LONG maximum, LONG* value) {
+bool GaugeValueAt(const GaugeGeometry& g, bool reversed, int position, int32_t minimum,
+                  int32_t maximum, int32_t* value) {
     if (g.track <= 0 || maximum <= minimum) return false;
-    int p = position - g.side;
-    if (p < 0) {
-        p = 0;
-    } else if (p >= g.track) {
-        p = g.track;
-    }
+    // Any int position: the offset into the track is taken in 64 bits.
+    const int64_t offsetInTrack = static_cast<int64_t>(position) - g.side;
+    int p = offsetInTrack < 0 ? 0 : offsetInTrack >= g.track ? g.track
+                                                             : static_cast<int>(offsetInTrack);
     if (reversed) p = g.track - p;
     // The product is taken in 64 bits so that a wide range cannot wrap; the
     // quotient is at most the span, so the sum stays within [minimum, maximum].
     const uint64_t offset = static_cast<uint64_t>(Span(minimum, maximum)) *
                             static_cast<uint64_t>(p) / static_cast<uint64_t>(g.track);
-    *value = static_cast<LONG>(static_cast<int64_t>(minimum) + static_cast<int64_t>(offset));
+    *value = static_cast<int32_t>(static_cast<int64_t>(minimum) + static_cast<int64_t>(offset));
     return true;
 }
 
-int GaugeBarLength(LONG value, LONG minimum, LONG maximum, int track) {
+int GaugeBarLength(int32_t value, int32_t minimum, int32_t maximum, int track) {
     if (track <= 0 || maximum <= minimum) return 0;
-    const LONG shown = value < minimum ? minimum : value > maximum ? maximum : value;
+    const int32_t shown = value < minimum ? minimum : value > maximum ? maximum : value;
     const uint64_t filled = static_cast<uint64_t>(Span(minimum, shown)) *
                             static_cast<uint64_t>(track) / Span(minimum, maximum);
     return static_cast<int>(filled);
 }
 
-RECT GaugeBarRect(const GaugeGeometry& g, bool reversed, int bar) {
+GaugeBox GaugeBarRect(const GaugeGeometry& g, bool reversed, int bar) {
     const int s = g.side;
     if (!g.vertical) {
-        if (!reversed) return RECT{s, 0, s + bar, s};
-        return RECT{g.width - s, 0, g.width - s - bar, s};
+        if (!reversed) return GaugeBox{s, 0, s + bar, s};
+        return GaugeBox{g.width - s, 0, g.width - s - bar, s};
     }
-    if (!reversed) return RECT{0, s, s, s + bar};
-    return RECT{0, g.height - s, s, g.height - s - bar};
+    if (!reversed) return GaugeBox{0, s, s, s + bar};
+    return GaugeBox{0, g.height - s, s, g.height - s - bar};
 }
 
-RECT GaugeTrackRect(const GaugeGeometry& g) {
+GaugeBox GaugeTrackRect(const GaugeGeometry& g) {
     const int s = g.side;
-    if (!g.vertical) return RECT{s, 0, g.width - s, s};
-    return RECT{0, s, s, g.height - s};
+    if (!g.vertical) return GaugeBox{s, 0, g.width - s, s};
+    return GaugeBox{0, s, s, g.height - s};
 }

@@ -5,7 +5,7 @@
 #ifndef BRASK_CONTROLS_GAUGE_GEOMETRY_H
 #define BRASK_CONTROLS_GAUGE_GEOMETRY_H
 
-#include <windows.h>
+#include <stdint.h>
 
 struct GaugeGeometry {
     bool vertical = false;
@@ -18,16 +18,24 @@ struct GaugeGeometry {
 
 // The window longs a gauge keeps.
 struct GaugeLongs {
-    LONG value = 0;
-    LONG minimum = 0;
-    LONG maximum = 0;
-    LONG flags = 0;
+    int32_t value = 0;
+    int32_t minimum = 0;
+    int32_t maximum = 0;
+    int32_t flags = 0;
+};
+
+// A rectangle as (left, top, right, bottom), passed to Rectangle as it is.
+struct GaugeBox {
+    int left;
+    int top;
+    int right;
+    int bottom;
 };
 
 enum class GaugePart { LowBox, Track, HighBox };
 
 // Geometry of a client area of width x height, for the layout in `flags`.
-GaugeGeometry MeasureGauge(int width, int height, LONG flags);
+GaugeGeometry MeasureGauge(int width, int height, int32_t flags);
 
 // Which part a press at long-axis position `position` lands in. With L <= 0
 // every press lands in an arrow box.
@@ -36,32 +44,32 @@ GaugePart GaugePartAt(const GaugeGeometry& g, int position);
 // The flag bits a press in `part` adds: its press bit and, for an arrow
 // box, the step direction (mirrored by GF_REVERSED). Both press bits for the
 // track.
-LONG GaugePressBits(GaugePart part, LONG flags);
+int32_t GaugePressBits(GaugePart part, int32_t flags);
 
 // The repeat state kept in the flags: 0 idle, 1 stepping down, 2 stepping up,
 // 3 both step bits (a second press without a release; steps nothing).
-int GaugeRepeatState(LONG flags);
+int GaugeRepeatState(int32_t flags);
 
 // The flags after a release: press and repeat state cleared, everything the
 // owner wrote kept.
-LONG GaugeReleasedFlags(LONG flags);
+int32_t GaugeReleasedFlags(int32_t flags);
 
 // The value a press or drag at long-axis position `position` selects:
 // clamped to the track, mirrored when reversed, minimum at the low end and
 // maximum at the high end. False, and `value` untouched, for an empty range
 // (maximum <= minimum) or a track without positions (L <= 0).
-bool GaugeValueAt(const GaugeGeometry& g, bool reversed, int position, LONG minimum,
-                  LONG maximum, LONG* value);
+bool GaugeValueAt(const GaugeGeometry& g, bool reversed, int position, int32_t minimum,
+                  int32_t maximum, int32_t* value);
 
 // Length of the bar, 0 to `track`, for a range with maximum > minimum and a
 // track > 0 (0 otherwise). A value outside the range is drawn as its nearer
 // bound, so the bar never leaves the track.
-int GaugeBarLength(LONG value, LONG minimum, LONG maximum, int track);
+int GaugeBarLength(int32_t value, int32_t minimum, int32_t maximum, int track);
 
 // The bar's rectangle (left, top, right, bottom) of length `bar` growing from
 // the layout's end, and the track's rectangle. Left may exceed right and top
 // may exceed bottom for the bars that grow left or up.
-RECT GaugeBarRect(const GaugeGeometry& g, bool reversed, int bar);
-RECT GaugeTrackRect(const GaugeGeometry& g);
+GaugeBox GaugeBarRect(const GaugeGeometry& g, bool reversed, int bar);
+GaugeBox GaugeTrackRect(const GaugeGeometry& g);
 
 #endif

@@ -78,12 +78,12 @@ void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs) {
     const bool hasTrack = g.track > 0;
     if (hasTrack && longs.maximum > longs.minimum) {
         const int bar = GaugeBarLength(longs.value, longs.minimum, longs.maximum, g.track);
-        const RECT r = GaugeBarRect(g, (longs.flags & GF_REVERSED) != 0, bar);
+        const GaugeBox r = GaugeBarRect(g, (longs.flags & GF_REVERSED) != 0, bar);
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
     }
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     if (hasTrack) {
-        const RECT r = GaugeTrackRect(g);
+        const GaugeBox r = GaugeTrackRect(g);
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
     }
 }

@@ -44,7 +44,7 @@ void Notify(HWND gauge, WORD code) {
 void SetValueFromPosition(HWND gauge, int x, int y) {
     const GaugeLongs longs = ReadLongs(gauge);
     const GaugeGeometry g = Measure(gauge, longs.flags);
-    LONG value = longs.value;
+    int32_t value = longs.value;
     if (GaugeValueAt(g, (longs.flags & GF_REVERSED) != 0, g.vertical ? y : x, longs.minimum,
                      longs.maximum, &value)) {
         SetWindowLongA(gauge, GAUGE_VALUE, value);

@@ -1,6 +1,6 @@
 #include "controls/switch_geometry.h"
 
-#include "controls/custom_controls.h"
+#include "controls/control_longs.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ SwitchGeometry MeasureSwitch(int width, int height) {
 
 bool IsUpperHalf(int y, int height) { return y < height / 2; }
 
-bool NextSwitchPosition(LONG position, LONG mode, bool upperHalf, LONG* next) {
+bool NextSwitchPosition(int32_t position, int32_t mode, bool upperHalf, int32_t* next) {
     const bool threePositions = (mode & SWM_THREE_POS) != 0;
     switch (position) {
     case SW_UP:

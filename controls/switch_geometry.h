@@ -2,7 +2,7 @@
 #ifndef BRASK_CONTROLS_SWITCH_GEOMETRY_H
 #define BRASK_CONTROLS_SWITCH_GEOMETRY_H
 
-#include <windows.h>
+#include <stdint.h>
 
 // Every size derives from the width; the height only places the centre and
 // the reach of the up and down lever's cap. Divisions truncate toward zero.
@@ -29,6 +29,6 @@ bool IsUpperHalf(int y, int height);
 // down, through the centre in three-position mode. False when the press
 // changes nothing (already at that end, or a position the switch does not
 // know).
-bool NextSwitchPosition(LONG position, LONG mode, bool upperHalf, LONG* next);
+bool NextSwitchPosition(int32_t position, int32_t mode, bool upperHalf, int32_t* next);
 
 #endif

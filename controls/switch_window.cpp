@@ -26,7 +26,7 @@ LRESULT OnPress(HWND control, LPARAM lParam) {
     RECT client = {};
     GetClientRect(control, &client);
     const int y = HIWORD(lParam);
-    LONG next = SW_UP;
+    int32_t next = SW_UP;
     if (!NextSwitchPosition(GetWindowLongA(control, SWITCH_POSITION),
                             GetWindowLongA(control, SWITCH_MODE),
                             IsUpperHalf(y, client.bottom - client.top), &next)) {

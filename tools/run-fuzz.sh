@@ -8,11 +8,11 @@
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-[ -x build/native/bin/label_fuzzer ] || tools/run-native.sh >&2
+[ -x build/native/bin/geometry_fuzzer ] || tools/run-native.sh >&2
 cmake --build build/native -j2 >/dev/null
 findings=build/native/fuzz-findings
 mkdir -p "$findings"
-for target in label_fuzzer field_fuzzer; do
+for target in label_fuzzer field_fuzzer geometry_fuzzer; do
     corpus=build/native/fuzz-corpus/${target%_fuzzer}
     mkdir -p "$corpus"
     log=build/native/$target.log

@@ -1,7 +1,5 @@
 // The gauge's value arithmetic where real windows cannot easily reach it:
 // ranges so wide that the products exceed 32 bits, and extreme values.
-#include <windows.h>
-
 #include <climits>
 
 #include <gtest/gtest.h>
@@ -10,8 +8,8 @@
 
 namespace {
 
-LONG ValueAt(int position, LONG minimum, LONG maximum) {
-    LONG value = -12345;
+int32_t ValueAt(int position, int32_t minimum, int32_t maximum) {
+    int32_t value = -12345;
     EXPECT_TRUE(GaugeValueAt(MeasureGauge(1000, 20, 0), false, position, minimum, maximum, &value));
     return value;
 }
@@ -28,6 +26,12 @@ TEST(GaugeArithmetic, WideRangesNeitherWrapNorLeaveTheRange) {
     EXPECT_EQ(GaugeBarLength(1000000000, 0, 2000000000, 960), 480);
     EXPECT_EQ(GaugeBarLength(INT_MIN, -10, 10, 60), 0);
     EXPECT_EQ(GaugeBarLength(INT_MAX, -10, 10, 60), 60);
+}
+
+TEST(GaugeArithmetic, AnyPositionClampsToTheTrackEnds) {
+    EXPECT_EQ(ValueAt(INT_MIN, 0, 100), 0);
+    EXPECT_EQ(ValueAt(INT_MAX, 0, 100), 100);
+    EXPECT_EQ(ValueAt(-32768, -5, 5), -5);
 }
 
 }  // namespace
