@@ -6,9 +6,12 @@
 #   have to lie beside it);
 # - it exports exactly the four entry points the host calls by name,
 #   InitModule, ExitModule, ModuleDate and GetModuleVersion, undecorated;
-# - with --arch, it is built for that architecture (x86 or x64).
+# - with --arch, it is built for that architecture (x86 or x64);
+# - with --abi, every import from the host carries that C++ ABI's decorated
+#   name: Microsoft's (msvc, "?Name@...") or mingw-w64 g++'s (gnu, "_Z..."),
+#   so that a host built with that compiler resolves them.
 #
-# Usage: check-plugin-binary.sh [--arch x86|x64] [--host FILE] DLL
+# Usage: check-plugin-binary.sh [--arch x86|x64] [--abi msvc|gnu] [--host FILE] DLL
 #   --host   the host executable the plug-in may import from (kestrix.exe)
 # Prints one line per problem and exits 1, or prints what it found and
 # exits 0. Uses $OBJDUMP if set, else the mingw-w64 objdump, which reads
@@ -17,25 +20,29 @@ set -eu
 
 me=check-plugin-binary
 arch=
+abi=
 host=kestrix.exe
 while [ $# -gt 1 ]; do
     case $1 in
     --arch) arch=$2; shift 2 ;;
+    --abi) abi=$2; shift 2 ;;
     --host) host=$2; shift 2 ;;
     *) break ;;
     esac
 done
-if [ $# -ne 1 ] || { [ -n "$arch" ] && [ "$arch" != x86 ] && [ "$arch" != x64 ]; }; then
-    echo "usage: $me [--arch x86|x64] [--host FILE] DLL" >&2
+if [ $# -ne 1 ] || { [ -n "$arch" ] && [ "$arch" != x86 ] && [ "$arch" != x64 ]; } ||
+    { [ -n "$abi" ] && [ "$abi" != msvc ] && [ "$abi" != gnu ]; }; then
+    echo "usage: $me [--arch x86|x64] [--abi msvc|gnu] [--host FILE] DLL" >&2
     exit 2
 fi
 dll=$1
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 
 # Windows' own libraries, always present; msvcrt is the system C runtime the
-# mingw-w64 runtime builds on. Compared without regard to case.
+# mingw-w64 runtime builds on, ucrtbase the one the Microsoft-ABI build uses.
+# Compared without regard to case.
 system_dlls="kernel32.dll user32.dll gdi32.dll advapi32.dll comctl32.dll comdlg32.dll
-shell32.dll ole32.dll oleaut32.dll ntdll.dll msvcrt.dll"
+shell32.dll ole32.dll oleaut32.dll ntdll.dll msvcrt.dll ucrtbase.dll"
 entry_points="ExitModule GetModuleVersion InitModule ModuleDate"
 
 [ -f "$dll" ] || { echo "$me: $dll: no such file" >&2; exit 1; }
@@ -69,6 +76,20 @@ for name in $imports; do
     [ $allowed = yes ] || problem "imports $name, which is neither a system DLL nor the host $host"
 done
 
+# Names imported from the host, from its block of the import table.
+if [ -n "$abi" ]; then
+    host_imports=$(printf '%s\n' "$dump" | awk -v host="$(lower "$host")" '
+        /^[[:space:]]*DLL Name: / { name = tolower($3); inblock = (name == host); next }
+        inblock && /^$/ { inblock = 0 }
+        inblock && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print $3 }')
+    for name in $host_imports; do
+        case $abi:$name in
+        msvc:\?*|gnu:_Z*) ;;
+        *) problem "imports $name from $host, which is not a $abi-decorated C++ name" ;;
+        esac
+    done
+fi
+
 # Exported names, from the name table; every export, named or not, from the
 # address table (an export by ordinal only has no name).
 exports=$(printf '%s\n' "$dump" |
@@ -93,4 +114,4 @@ if [ $problems -gt 0 ]; then
     echo "$me: $dll: $problems problem(s)" >&2
     exit 1
 fi
-echo "$me: $dll: ok ($built; imports:" $imports"; exports:" $exports")"
+echo "$me: $dll: ok ($built${abi:+, $abi ABI}; imports:" $imports"; exports:" $exports")"
