@@ -76,7 +76,9 @@ endif()
 
 # No default libraries: the objects name Microsoft's runtime libraries, which
 # do not exist here; each image links the UCRT and its own start-up code.
-set(kestrix_msvc_link "-fuse-ld=lld -nostdlib -L${KESTRIX_MSVC_LIBDIR} -Wl,/nodefaultlib")
+# An image names its PDB by file name alone, not by this machine's path.
+set(kestrix_msvc_link
+    "-fuse-ld=lld -nostdlib -L${KESTRIX_MSVC_LIBDIR} -Wl,/nodefaultlib -Wl,/pdbaltpath:%_PDB%")
 if(KESTRIX_WINE_ARCH STREQUAL "i386")
     # Wine's import libraries carry no safe exception handler tables.
     string(APPEND kestrix_msvc_link " -Wl,/safeseh:no")

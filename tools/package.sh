@@ -1,19 +1,23 @@
 #!/bin/sh
-# Builds the release archives for both architectures:
+# Builds the release archives, with the plug-in for both architectures in
+# both C++ ABIs:
 #
-#   dist/BraskDialog-<version>/x86/BraskDialog.dll   (32-bit)
-#   dist/BraskDialog-<version>/x64/BraskDialog.dll   (64-bit)
-#   dist/BraskDialog-<version>/README.txt            (for users, from release/README.txt)
+#   dist/BraskDialog-<version>/x86/BraskDialog.dll         32-bit, Microsoft C++ ABI
+#   dist/BraskDialog-<version>/x64/BraskDialog.dll         64-bit, Microsoft C++ ABI
+#   dist/BraskDialog-<version>/x86-mingw/BraskDialog.dll   32-bit, mingw-w64 (GNU) ABI
+#   dist/BraskDialog-<version>/x64-mingw/BraskDialog.dll   64-bit, mingw-w64 (GNU) ABI
+#   dist/BraskDialog-<version>/README.txt                  for users, from release/README.txt
 #   dist/BraskDialog-<version>/LICENSE.txt
-#   dist/BraskDialog-<version>.zip and .tar.gz       (that folder)
+#   dist/BraskDialog-<version>.zip and .tar.gz             that folder
 #
 # The version is the one line of the file VERSION. Each DLL is built by the
-# same preset as the tests (tools/run-tests.sh), then stripped of its symbols
-# (every build links the runtime statically), and must pass
-# tools/check-plugin-binary.sh:
-# a DLL that imports anything but system DLLs and the host, or exports
-# anything but the four entry points, stops the packaging. So does a
-# stripped DLL that no longer runs the demo story in the stand-in host.
+# same preset as the tests (tools/run-tests.sh), stripped of its symbols, and
+# must pass tools/check-plugin-binary.sh for its architecture and ABI: a DLL
+# that imports anything but system DLLs and the host, imports the host under
+# the other ABI's names, or exports anything but the four entry points stops
+# the packaging. So does a stripped DLL that no longer runs the demo story
+# and every scenario of tests/scenarios/ in the stand-in host of its flavour
+# word for word. Prints the release targets at the end.
 # Usage: tools/package.sh
 set -eu
 cd "$(dirname "$0")/.."
@@ -25,30 +29,50 @@ case $version in
 esac
 name=BraskDialog-$version
 stage=dist/$name
+max_x86_msvc_bytes=65536
 
 tools/setup.sh
 rm -rf "$stage" "dist/$name.zip" "dist/$name.tar.gz"
 mkdir -p "$stage"
 
-for build in win32:x86:i686 win64:x64:x86_64; do
-    preset=${build%%:*}
-    rest=${build#*:}
-    arch=${rest%%:*}
-    triplet=${rest#*:}-w64-mingw32
+scenarios_total=0
+scenarios_same=0
+# preset : folder in the package : architecture : ABI : strip tool
+for build in win32-msvc:x86:x86:msvc:llvm-strip-14 win64-msvc:x64:x64:msvc:llvm-strip-14 \
+             win32:x86-mingw:x86:gnu:i686-w64-mingw32-strip \
+             win64:x64-mingw:x64:gnu:x86_64-w64-mingw32-strip; do
+    IFS=: read -r preset folder arch abi strip <<EOT
+$build
+EOT
+    wine_arch=${preset%-msvc}
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" --target BraskDialog >&2
-    mkdir -p "$stage/$arch"
-    "$triplet-strip" --strip-all -o "$stage/$arch/BraskDialog.dll" "build/$preset/bin/BraskDialog.dll"
-    OBJDUMP=$triplet-objdump tools/check-plugin-binary.sh --arch "$arch" "$stage/$arch/BraskDialog.dll"
-    # The stripped DLL must still tell the demo's story word for word.
-    tools/wine-warm.sh "$PWD/build/$preset/wineprefix" "$preset"
-    if ! "build/$preset/wine-run.sh" "build/$preset/bin/kestrix.exe" \
-            --plugin "$PWD/$stage/$arch/BraskDialog.dll" --trace --script demo/demo.script |
+    cmake --build --preset "$preset" --target BraskDialog kestrix >&2
+    dll=$stage/$folder/BraskDialog.dll
+    mkdir -p "$stage/$folder"
+    "$strip" --strip-all -o "$dll" "build/$preset/bin/BraskDialog.dll"
+    OBJDUMP=x86_64-w64-mingw32-objdump tools/check-plugin-binary.sh --arch "$arch" --abi "$abi" "$dll"
+
+    # The stripped DLL must still tell the demo's story and play every
+    # scenario word for word, with the host of its own flavour.
+    tools/wine-warm.sh "$PWD/build/$wine_arch/wineprefix" "$wine_arch"
+    host=build/$preset/bin/kestrix.exe
+    if ! "build/$preset/wine-run.sh" "$host" --plugin "$PWD/$dll" --trace --script demo/demo.script |
             tr -d '\r' | cmp -s - tests/demo/demo_story.expected; then
-        echo "package: $stage/$arch/BraskDialog.dll does not run the demo as expected" >&2
+        echo "package: $dll does not run the demo as expected" >&2
         exit 1
     fi
-    echo "package: $arch: the demo runs with the stripped DLL" >&2
+    for dir in tests/scenarios/*/; do
+        scenarios_total=$((scenarios_total + 1))
+        if cmake "-DCOMMAND=$PWD/build/$preset/wine-run.sh;$PWD/$host" -DDIR="$PWD/$dir" \
+                 -DPLUGIN="$PWD/$dll" -DACTUAL="$PWD/build/$preset/package-$(basename "$dir").actual" \
+                 -P tests/scenarios/run_scenario.cmake >/dev/null 2>&1; then
+            scenarios_same=$((scenarios_same + 1))
+        else
+            echo "package: $dll: scenario $(basename "$dir") differs" >&2
+            exit 1
+        fi
+    done
+    echo "package: $folder: the demo and every scenario run with the stripped DLL" >&2
 done
 
 # Text files with Windows line ends, for the people who install the DLL.
@@ -60,6 +84,13 @@ sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
 tar -C dist --sort=name --owner=0 --group=0 --numeric-owner -cf - "$name" | gzip -9n >"dist/$name.tar.gz"
 
 echo "package: $version"
-for f in "$stage"/x86/BraskDialog.dll "$stage"/x64/BraskDialog.dll "dist/$name.zip" "dist/$name.tar.gz"; do
-    printf '  %-40s %8d bytes\n' "$f" "$(wc -c <"$f")"
+for f in "$stage"/*/BraskDialog.dll "dist/$name.zip" "dist/$name.tar.gz"; do
+    printf '  %-50s %8d bytes\n' "$f" "$(wc -c <"$f")"
 done
+x86_bytes=$(wc -c <"$stage/x86/BraskDialog.dll")
+verdict=met
+[ "$x86_bytes" -le $max_x86_msvc_bytes ] || verdict=missed
+echo "target: x86 Microsoft-ABI plug-in, stripped, at most 64 KB: $x86_bytes bytes, $verdict"
+echo "target: same output as expected for every scenario and the demo, four flavours:" \
+     "$scenarios_same of $scenarios_total scenario runs, met"
+[ $verdict = met ]

@@ -3,7 +3,9 @@
 # ImageMagick, and Wine's own fonts, without which dialog fonts fall back to a
 # wider face) and the release archives (zip) need, and clang with its
 # sanitizer and fuzzer runtimes (libclang-rt-14-dev) and llvm's symbolizer for
-# the native sanitizer and fuzz runs.
+# the native sanitizer and fuzz runs; for the Microsoft C++ ABI build, clang,
+# lld and llvm's tools, libc++'s headers, and Wine's Windows and UCRT headers
+# with its PE import libraries (libwine-dev) for both architectures.
 # Idempotent: a package that is already installed is skipped, and apt is not
 # touched at all when everything is present.
 set -euo pipefail
@@ -16,6 +18,7 @@ packages=(
     xvfb xauth imagemagick x11-apps
     fonts-wine zip
     clang libclang-rt-14-dev llvm
+    clang-14 lld-14 llvm-14 libc++-14-dev libwine-dev:i386 libwine-dev:amd64
 )
 
 sudo_cmd=()

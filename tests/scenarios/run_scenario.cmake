@@ -1,7 +1,11 @@
 # Runs one scenario folder through the host's script mode and compares the
 # whole result with its `expected` file.
 # -DCOMMAND="wine-run;kestrix.exe" -DDIR=folder -DACTUAL=file-to-write
+# [-DPLUGIN=dll]: a plug-in DLL other than the one beside the host.
 set(args --trace --script script)
+if(PLUGIN)
+    list(PREPEND args --plugin ${PLUGIN})
+endif()
 if(EXISTS ${DIR}/scene)
     list(PREPEND args --scene scene)
 endif()
