@@ -76,16 +76,18 @@ TEST_F(Lists, EntriesStandSortedAndTheFirstInThatOrderIsSelected) {
 }
 
 TEST_F(Lists, FirstAttachedEntryIsShownFromTheSelectedCarrier) {
+    // Each field its own value, rotations held in radians and shown in degrees.
     Open("vessel Tug carrier\nvessel Probe\n"
-         "attached Probe Tug pos=1.5,-1,0 srot=0,0,0.5 jrot=0.5,0,-0.5 vel=2 forces=on\n");
+         "attached Probe Tug pos=1.5,-2.25,1000000 jrot=0.5,-1,0.25 srot=1.5,-2,3 vel=4 "
+         "forces=on\n");
     EXPECT_EQ(Lines(Trace()), Lines({IsCarrier("Tug", 1), IsCarrier("Probe", 0),
                                      Asked("Tug", "Probe", 1), GetParams("Tug", "Probe", 1)}));
     EXPECT_EQ(Show(),
               "carriers: *Tug\n"
               "payloads: *Probe Attached;Tug\n"
               "button: Detach\n"
-              "fields: \"1.500\" \"-1.000\" \"0.000\" \"28.648\" \"0.000\" \"-28.648\" \"0.000\" "
-              "\"0.000\" \"28.648\" \"2.000\"\n"
+              "fields: \"1.500\" \"-2.250\" \"1000000.000\" \"28.648\" \"-57.296\" \"14.324\" "
+              "\"85.944\" \"-114.592\" \"171.887\" \"4.000\"\n"
               "add-forces: on\n"
               "add-jettison-velocity: off\n");
 }
