@@ -20,17 +20,18 @@ protected:
                     reinterpret_cast<LPARAM>(GetDlgItem(dialog_, id)));
     }
     LRESULT Checked(int id) { return SendDlgItemMessageA(dialog_, id, BM_GETCHECK, 0, 0); }
+    // Each field its own value, so a value sent in another's place shows.
     void TypeValues() {
         Type(IDC_POSITION_X, "1.5");
-        Type(IDC_POSITION_Y, "12abc");
-        Type(IDC_POSITION_Z, " 5");
-        Type(IDC_JETTISON_ROT_X, "90");
-        Type(IDC_JETTISON_ROT_Y, "1e3");
-        Type(IDC_JETTISON_ROT_Z, "letters");
-        Type(IDC_SHIP_ROT_X, "");
-        Type(IDC_SHIP_ROT_Y, "nan");
-        Type(IDC_SHIP_ROT_Z, "-inf");
-        Type(IDC_JETTISON_VELOCITY, "1e999");
+        Type(IDC_POSITION_Y, "-2.25");
+        Type(IDC_POSITION_Z, "3e2");
+        Type(IDC_JETTISON_ROT_X, "30");
+        Type(IDC_JETTISON_ROT_Y, "-45");
+        Type(IDC_JETTISON_ROT_Z, "60");
+        Type(IDC_SHIP_ROT_X, "90");
+        Type(IDC_SHIP_ROT_Y, "-120");
+        Type(IDC_SHIP_ROT_Z, "150");
+        Type(IDC_JETTISON_VELOCITY, "7.5");
     }
     std::string Payloads() const { return Lines(ComboEntries(dialog_, IDC_PAYLOAD_LIST)); }
 };
@@ -44,16 +45,16 @@ TEST_F(Commands, AttachSendsTheTypedValuesAndRelabelsTheEntryInPlace) {
     heap.Start(plugin_.Module());
     ClearTrace();
     EXPECT_EQ(Command(IDC_ATTACH_DETACH), TRUE);
-    // Degrees become radians; a text without a finite number reads as 0.
+    // Degrees become radians.
     EXPECT_EQ(Lines(Trace()),
               "msg Tug PLMSG_ATTACH prm=0 ctx=record{name=\"Probe\" "
-              "pos=(1.500000,12.000000,5.000000) srot=(0.000000,0.000000,0.000000) "
-              "jrot=(1.570796,17.453293,0.000000) vel=0.000000 extra=(0,0,0) marker=0 "
+              "pos=(1.500000,-2.250000,300.000000) srot=(1.570796,-2.094395,2.617994) "
+              "jrot=(0.523599,-0.785398,1.047198) vel=7.500000 extra=(0,0,0) marker=0 "
               "forces=0} -> 1\n");
     EXPECT_EQ(Payloads(), "Probe Attached;Tug\nRock\n");
     EXPECT_EQ(SendDlgItemMessageA(dialog_, IDC_PAYLOAD_LIST, CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(ControlText(dialog_, IDC_ATTACH_DETACH), "Detach");
-    EXPECT_EQ(Field(IDC_POSITION_Y), "12abc");  // the fields keep what was typed
+    EXPECT_EQ(Field(IDC_POSITION_Z), "3e2");  // the fields keep what was typed
     EXPECT_EQ(Checked(IDC_ADD_FORCES), BST_CHECKED);
     // The record went to the carrier: allocated here, never freed here.
     EXPECT_EQ(heap.Allocations(sizeof(PayloadRecord)), 1u);

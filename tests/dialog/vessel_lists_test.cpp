@@ -67,27 +67,61 @@ TEST_F(Lists, EntriesStandSortedAndTheFirstInThatOrderIsSelected) {
     Open("vessel zeta\nvessel Tug carrier\nvessel mike\nvessel Bravo\nvessel Alpha\n");
     EXPECT_EQ(Show(), std::string("carriers: *Tug\npayloads: *Alpha | Bravo | mike | zeta\n") +
                           kReset);
-    PickPayload("mike");
-    ClearTrace();
-    PickCarrier("Tug");  // the same carrier again rebuilds and selects entry 0
-    EXPECT_EQ(Show(), std::string("carriers: *Tug\npayloads: *Alpha | Bravo | mike | zeta\n") +
-                          kReset);
-    EXPECT_EQ(Trace().size(), 4u * 5u);  // four payloads, each asked of all five vessels
 }
 
 TEST_F(Lists, FirstAttachedEntryIsShownFromTheSelectedCarrier) {
+    // Each field its own value, rotations held in radians and shown in degrees.
     Open("vessel Tug carrier\nvessel Probe\n"
-         "attached Probe Tug pos=1.5,-1,0 srot=0,0,0.5 jrot=0.5,0,-0.5 vel=2 forces=on\n");
+         "attached Probe Tug pos=1.5,-2.25,1000000 jrot=0.5,-1,0.25 srot=1.5,-2,3 vel=4 "
+         "forces=on\n");
     EXPECT_EQ(Lines(Trace()), Lines({IsCarrier("Tug", 1), IsCarrier("Probe", 0),
                                      Asked("Tug", "Probe", 1), GetParams("Tug", "Probe", 1)}));
     EXPECT_EQ(Show(),
               "carriers: *Tug\n"
               "payloads: *Probe Attached;Tug\n"
               "button: Detach\n"
-              "fields: \"1.500\" \"-1.000\" \"0.000\" \"28.648\" \"0.000\" \"-28.648\" \"0.000\" "
-              "\"0.000\" \"28.648\" \"2.000\"\n"
+              "fields: \"1.500\" \"-2.250\" \"1000000.000\" \"28.648\" \"-57.296\" \"14.324\" "
+              "\"85.944\" \"-114.592\" \"171.887\" \"4.000\"\n"
               "add-forces: on\n"
               "add-jettison-velocity: off\n");
+}
+
+TEST_F(Lists, EveryCarrierPickSelectsTheFirstEntryAndAsksThePickedCarrier) {
+    // Apex is held by Tug and Barge; its label names Tug, the lower index.
+    Open("vessel Tug carrier\nvessel Barge carrier\nvessel Ferry carrier\nvessel Apex\n"
+         "vessel Rock\nattached Apex Tug pos=4,5,6 srot=0,0,-1 vel=8 forces=on\n"
+         "attached Apex Barge pos=1,2,3 jrot=0.5,0,0 vel=7\n");
+    const std::string fromBarge =
+        "button: Detach\n"
+        "fields: \"1.000\" \"2.000\" \"3.000\" \"28.648\" \"0.000\" \"0.000\" \"0.000\" "
+        "\"0.000\" \"0.000\" \"7.000\"\n";
+    const std::string fromTug =
+        "button: Detach\n"
+        "fields: \"4.000\" \"5.000\" \"6.000\" \"0.000\" \"0.000\" \"0.000\" \"0.000\" "
+        "\"0.000\" \"-57.296\" \"8.000\"\n";
+    const std::string forcesOn = "add-forces: on\nadd-jettison-velocity: off\n";
+    PickCarrier("Barge");
+    EXPECT_EQ(Show(), "carriers: *Barge | Ferry | Tug\n"
+                      "payloads: *Apex Attached;Tug | Ferry | Rock | Tug\n" +
+                          fromBarge + "add-forces: off\nadd-jettison-velocity: off\n");
+    PickCarrier("Tug");
+    const std::string tug = "carriers: Barge | Ferry | *Tug\n"
+                            "payloads: *Apex Attached;Tug | Barge | Ferry | Rock\n" +
+                            fromTug + forcesOn;
+    EXPECT_EQ(Show(), tug);
+    PickPayload("Rock");
+    PickCarrier("Tug");
+    EXPECT_EQ(Show(), tug);
+    // Ferry holds nothing: the fields keep what they showed.
+    PickCarrier("Ferry");
+    EXPECT_EQ(Show(), "carriers: Barge | *Ferry | Tug\n"
+                      "payloads: *Apex Attached;Tug | Barge | Rock | Tug\n" +
+                          fromTug + forcesOn);
+    // A fill only ever marks the forces: Barge's "off" leaves the box on.
+    PickCarrier("Barge");
+    EXPECT_EQ(Show(), "carriers: *Barge | Ferry | Tug\n"
+                      "payloads: *Apex Attached;Tug | Ferry | Rock | Tug\n" +
+                          fromBarge + forcesOn);
 }
 
 TEST_F(Lists, TheLowestIndexOfTwoClaimingVesselsIsNamed) {
@@ -136,17 +170,6 @@ TEST_F(Lists, PayloadCloseUpRewritesAttachedFieldsAndResetsFreeOnes) {
     PickPayload("Rock");
     EXPECT_EQ(Field(IDC_POSITION_X), "0.000");
     EXPECT_EQ(ControlText(dialog_, IDC_ATTACH_DETACH), "Attach");
-}
-
-TEST_F(Lists, AddForcesMarkIsSetByAFillButNeverCleared) {
-    Open("vessel Tug carrier\nvessel Probe\nattached Probe Tug forces=on\n");
-    EXPECT_EQ(SendDlgItemMessageA(dialog_, IDC_ADD_FORCES, BM_GETCHECK, 0, 0), BST_CHECKED);
-    // The carrier switches forces off by itself; a later fill leaves the mark.
-    char probe[] = "Probe";
-    Vessel("Tug")->Carrier()->HandleMessage(PLMSG_SET_FORCES, 0, probe);
-    PickCarrier("Tug");
-    EXPECT_EQ(Trace().back(), GetParams("Tug", "Probe", 1));
-    EXPECT_EQ(SendDlgItemMessageA(dialog_, IDC_ADD_FORCES, BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 TEST_F(Lists, CarrierThatAnswersWithoutARecordIsNotRead) {
