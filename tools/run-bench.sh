@@ -3,8 +3,16 @@
 # case's median beside the floor measured in the same run, with the message
 # counts. Takes about half a minute; the figures move with the machine's
 # load, so run it on a quiet machine.
+# Usage: tools/run-bench.sh [--preset PRESET] [BENCHMARK ARGUMENTS]
+#   PRESET is win32 (default), win32-msvc, win64 or win64-msvc.
 set -eu
 cd "$(dirname "$0")/.."
-tools/build.sh win32 >&2
-tools/wine-warm.sh "$PWD/build/win32/wineprefix" win32
-exec build/win32/wine-run.sh build/win32/bin/dialog_bench.exe "$@"
+preset=win32
+if [ "${1:-}" = --preset ]; then
+    preset=$2
+    shift 2
+fi
+arch=${preset%-msvc}
+tools/build.sh "$preset" >&2
+tools/wine-warm.sh "$PWD/build/$arch/wineprefix" "$arch"
+exec "build/$preset/wine-run.sh" "build/$preset/bin/dialog_bench.exe" "$@"
