@@ -8,10 +8,13 @@ namespace {
 const UINT_PTR kRepeatTimerId = 1;
 const UINT kRepeatPeriodMs = 10;
 
-// Shared by all gauges: only one window at a time holds the mouse capture, so
-// at most one gauge is stepping or dragging.
+// Shared by all gauges: only one window at a time holds the mouse capture.
 HWND g_previousCapture = nullptr;  // who held the capture before the press
-UINT_PTR g_repeatTimer = 0;        // result of the running repeat timer's SetTimer
+
+// The repeat timer belongs to its gauge (window and id), so each gauge stops
+// its own, whatever other gauges were pressed or released in between.
+// KillTimer on a gauge whose timer is not running does nothing.
+void StopRepeating(HWND gauge) { KillTimer(gauge, kRepeatTimerId); }
 
 GaugeLongs ReadLongs(HWND gauge) {
     GaugeLongs longs;
@@ -84,8 +87,9 @@ LRESULT OnPress(HWND gauge, LPARAM lParam) {
         SetValueFromPosition(gauge, x, y);
         Notify(gauge, SB_THUMBTRACK);
     } else {
-        // The first step comes with the first tick, not at the press.
-        g_repeatTimer = SetTimer(gauge, kRepeatTimerId, kRepeatPeriodMs, nullptr);
+        // The first step comes with the first tick, not at the press. A
+        // failed SetTimer leaves the gauge without steps.
+        SetTimer(gauge, kRepeatTimerId, kRepeatPeriodMs, nullptr);
     }
     return 0;
 }
@@ -127,11 +131,15 @@ LRESULT OnRelease(HWND gauge) {
         g_previousCapture = nullptr;
         if (IsWindow(previous)) SetCapture(previous);
     }
-    if (g_repeatTimer != 0) {
-        KillTimer(gauge, kRepeatTimerId);
-        g_repeatTimer = 0;
-    }
+    StopRepeating(gauge);
     SetWindowLongA(gauge, GAUGE_FLAGS, GaugeReleasedFlags(GetWindowLongA(gauge, GAUGE_FLAGS)));
+    return 0;
+}
+
+// Without the capture the release may go to another window: the steps stop
+// here. The press state stays until this gauge's own release.
+LRESULT OnCaptureLost(HWND gauge, LPARAM newOwner) {
+    if (reinterpret_cast<HWND>(newOwner) != gauge) StopRepeating(gauge);
     return 0;
 }
 
@@ -151,6 +159,8 @@ LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lP
         return OnPress(gauge, lParam);
     case WM_LBUTTONUP:
         return OnRelease(gauge);
+    case WM_CAPTURECHANGED:
+        return OnCaptureLost(gauge, lParam);
     default:
         return DefWindowProcA(gauge, message, wParam, lParam);
     }

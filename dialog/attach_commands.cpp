@@ -2,6 +2,7 @@
 // forces). Each sends one message to the selected carrier; the list entry and
 // the caption change only after an answer of exactly 1.
 #include <cctype>
+#include <cmath>
 #include <cstring>
 
 #include "dialog/dialog_handlers.h"
@@ -36,17 +37,24 @@ void ReplaceEntry(HWND dialog, LRESULT index, const char* label) {
     SendDlgItemMessageA(dialog, IDC_PAYLOAD_LIST, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+// An attach clamps nothing, and no carrier may receive a number that is not
+// finite: a field reading an infinity gives 0.
+double ReadAttachValue(HWND dialog, int fieldId) {
+    const double value = ReadFieldValue(dialog, fieldId);
+    return std::isfinite(value) ? value : 0.0;
+}
+
 void ReadFieldsInto(HWND dialog, PayloadRecord* record) {
-    record->position.x = ReadFieldValue(dialog, IDC_POSITION_X);
-    record->position.y = ReadFieldValue(dialog, IDC_POSITION_Y);
-    record->position.z = ReadFieldValue(dialog, IDC_POSITION_Z);
-    record->jettisonRotation.x = ReadFieldValue(dialog, IDC_JETTISON_ROT_X) * RAD;
-    record->jettisonRotation.y = ReadFieldValue(dialog, IDC_JETTISON_ROT_Y) * RAD;
-    record->jettisonRotation.z = ReadFieldValue(dialog, IDC_JETTISON_ROT_Z) * RAD;
-    record->shipRotation.x = ReadFieldValue(dialog, IDC_SHIP_ROT_X) * RAD;
-    record->shipRotation.y = ReadFieldValue(dialog, IDC_SHIP_ROT_Y) * RAD;
-    record->shipRotation.z = ReadFieldValue(dialog, IDC_SHIP_ROT_Z) * RAD;
-    record->jettisonVelocity = ReadFieldValue(dialog, IDC_JETTISON_VELOCITY);
+    record->position.x = ReadAttachValue(dialog, IDC_POSITION_X);
+    record->position.y = ReadAttachValue(dialog, IDC_POSITION_Y);
+    record->position.z = ReadAttachValue(dialog, IDC_POSITION_Z);
+    record->jettisonRotation.x = ReadAttachValue(dialog, IDC_JETTISON_ROT_X) * RAD;
+    record->jettisonRotation.y = ReadAttachValue(dialog, IDC_JETTISON_ROT_Y) * RAD;
+    record->jettisonRotation.z = ReadAttachValue(dialog, IDC_JETTISON_ROT_Z) * RAD;
+    record->shipRotation.x = ReadAttachValue(dialog, IDC_SHIP_ROT_X) * RAD;
+    record->shipRotation.y = ReadAttachValue(dialog, IDC_SHIP_ROT_Y) * RAD;
+    record->shipRotation.z = ReadAttachValue(dialog, IDC_SHIP_ROT_Z) * RAD;
+    record->jettisonVelocity = ReadAttachValue(dialog, IDC_JETTISON_VELOCITY);
 }
 
 INT_PTR AttachPayload(HWND dialog, MessageVessel* carrier, LRESULT index) {

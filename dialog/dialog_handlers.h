@@ -20,8 +20,9 @@ INT_PTR SetPayloadForces(HWND dialog);
 INT_PTR OnSpinDelta(HWND dialog, const NMUPDOWN* notification);
 
 // Steps field `fieldId` by the notification's delta (a step of 1.0 or 0.001
-// by `spinId`), keeps it within +-limit, writes it back as "%.3lf" shows it
-// and returns the value at full precision.
+// by `spinId`), keeps it within +-limit (an infinity too: it becomes the
+// limit), writes it back with three decimals and returns the value at full
+// precision.
 double StepSpinField(HWND dialog, const NMUPDOWN* notification, int spinId, int fieldId,
                      double limit);
 

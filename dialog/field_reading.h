@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-// The field's first line, at most 255 characters, read as "%lf" reads it; a
-// text without a finite number gives 0.
+// The field's first line, at most 255 characters, read as ReadFieldNumber
+// reads it: a text without a number, or NaN, gives 0; an infinity stays one.
 double ReadFieldValue(HWND dialog, int fieldId);
 
 #endif

@@ -25,7 +25,7 @@ void ShownValues(const PayloadRecord& record, double values[10]);
 // else. A field given as `leftFieldId` is left for the caller to write.
 void ShowPayloadRecord(HWND dialog, const PayloadRecord& record, int leftFieldId = 0);
 
-// Writes one field as "%.3lf" shows the value.
+// Writes one field as FormatFieldNumber shows the value.
 void WriteFieldValue(HWND dialog, int fieldId, double value);
 
 #endif

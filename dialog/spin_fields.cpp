@@ -84,7 +84,7 @@ bool FetchAttached(HWND dialog, MessageVessel* carrier, const char* payload, int
 }
 
 // What a field reads once `shown` has been written into it: the step starts
-// from the carrier's value as its three-decimal text reads.
+// from the carrier's value as its text reads (an infinity, to be clamped).
 double ReadBackAsShown(double shown) {
     char text[kFieldTextSize];
     FormatFieldNumber(shown, text, sizeof text);

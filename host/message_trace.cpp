@@ -7,10 +7,15 @@
 
 namespace {
 
+// Whole, however large (up to 317 characters): a cut number would read as
+// another one.
 std::string FormatDouble(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.6f", value);
-    return buffer;
+    const int length = std::snprintf(nullptr, 0, "%.6f", value);
+    if (length <= 0) return "?";
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::snprintf(&text[0], text.size(), "%.6f", value);
+    text.resize(static_cast<size_t>(length));
+    return text;
 }
 
 std::string FormatVector(const PayloadVector& v) {

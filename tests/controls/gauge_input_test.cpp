@@ -209,16 +209,28 @@ TEST_F(GaugeInput, SecondPressWithoutReleaseAddsItsBitsAndBothDirectionsStepNoth
     EXPECT_EQ(GetCapture(), nullptr) << "the gauge must not hand the capture back to itself";
 }
 
-TEST_F(GaugeInput, CaptureLostMidStepKeepsSteppingAndAnEarlierOwnerGetsItBackOnce) {
+TEST_F(GaugeInput, EachGaugeStopsItsOwnTimerAtItsReleaseWhateverOtherGaugesDid) {
+    HWND a = CreateGauge(100, 20, 0, 100, 10, 0);
+    HWND b = CreateGauge(100, 20, 0, 100, 10, 0);
+    Press(a, 95, 10);
+    Press(b, 95, 10);
+    Release(b);
+    Release(a);
+    EXPECT_FALSE(RepeatTimerRan(a));
+    EXPECT_FALSE(RepeatTimerRan(b));
+    EXPECT_EQ(Flags(a), 0);
+}
+
+TEST_F(GaugeInput, CaptureLostMidStepStopsTheTimerAndAnEarlierOwnerGetsItBackOnce) {
     HWND a = CreateGauge(100, 20, 0, 100, 10, 0);
     HWND b = CreateGauge(100, 20, 0, 100, 10, 0);
     HWND owner = Other();
     Press(a, 5, 10);
     SetCapture(owner);
-    Tick(a, 2);
+    EXPECT_FALSE(RepeatTimerRan(a)) << "losing the capture stops the timer";
+    Tick(a, 2);  // ticks already queued still step as before
     EXPECT_EQ(TakeNotifications(), (Sent{Scroll(SB_LINELEFT, 9, a), Scroll(SB_LINELEFT, 8, a)}));
     Release(a);
-    EXPECT_FALSE(RepeatTimerRan(a));
 
     SetCapture(owner);
     Press(a, 50, 10);

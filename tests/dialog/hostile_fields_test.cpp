@@ -1,5 +1,7 @@
 // Whatever a user types into the ten fields, a carrier receives only finite
-// numbers, and the arrows keep the stepped value within its limit.
+// numbers, and the arrows keep the stepped value within its limit: an
+// infinity is clamped to it, NaN is stepped from 0.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -14,27 +16,31 @@ const int kFields[10] = {1004, 1007, 1009, 1011, 1013, 1015, 1017, 1019, 1021, 1
 
 struct Hostile {
     std::string text;
-    double reads;  // the value a field holding the text stands for
+    double reads;   // the value an attach takes from a field holding the text
+    double steps;   // the value the arrows step from: infinities stay, to be clamped
 };
 
 std::vector<Hostile> HostileTexts() {
-    return {{"", 0.0},
-            {std::string(255, '9'), std::strtod(std::string(255, '9').c_str(), nullptr)},
+    const double nines = std::strtod(std::string(255, '9').c_str(), nullptr);
+    return {{"", 0.0, 0.0},
+            {std::string(255, '9'), nines, nines},
             // Only the first 255 characters of a field are read.
-            {std::string(300, '9'), std::strtod(std::string(255, '9').c_str(), nullptr)},
-            {"   \t ", 0.0},
-            {"nan", 0.0},
-            {"-inf", 0.0},
-            {"infinity", 0.0},
-            {"1e999", 0.0},
-            {"-1e999", 0.0},
-            {"-0", 0.0},
-            {"0x10", 16.0},
-            {"1,5", 1.0},
-            {"\xE9\xFF\x80\x81", 0.0},
-            {"12junk", 12.0},
-            {"1e308", 1e308}};
+            {std::string(300, '9'), nines, nines},
+            {"   \t ", 0.0, 0.0},
+            {"nan", 0.0, 0.0},
+            {"-inf", 0.0, -HUGE_VAL},
+            {"infinity", 0.0, HUGE_VAL},
+            {"1e999", 0.0, HUGE_VAL},
+            {"-1e999", 0.0, -HUGE_VAL},
+            {"-0", 0.0, 0.0},
+            {"0x10", 16.0, 16.0},
+            {"1,5", 1.0, 1.0},
+            {"\xE9\xFF\x80\x81", 0.0, 0.0},
+            {"12junk", 12.0, 12.0},
+            {"1e308", 1e308, 1e308}};
 }
+
+double Clamped(double value, double limit) { return std::min(std::max(value, -limit), limit); }
 
 std::vector<double> AllValues(const PayloadParams& p) {
     return {p.position.x,         p.position.y,         p.position.z,
@@ -79,8 +85,8 @@ TEST_F(HostileFields, ArrowsStepFromWhatTheTextReadsAndStayWithinTheLimits) {
         Spin(IDC_COARSE_SHIP_ROT_X, false);
         const double position = std::atof(Field(IDC_POSITION_X).c_str());
         const double rotation = std::atof(Field(IDC_SHIP_ROT_X).c_str());
-        EXPECT_DOUBLE_EQ(position, std::min(h.reads + 1.0, 1000000.0));
-        EXPECT_DOUBLE_EQ(rotation, std::min(std::max(h.reads - 1.0, -180.0), 180.0));
+        EXPECT_DOUBLE_EQ(position, Clamped(h.steps + 1.0, 1000000.0));
+        EXPECT_DOUBLE_EQ(rotation, Clamped(h.steps - 1.0, 180.0));
     }
 }
 

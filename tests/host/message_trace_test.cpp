@@ -1,4 +1,8 @@
 // How the trace shows a message and its context.
+#include <cfloat>
+#include <cstdio>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "host/message_trace.h"
@@ -16,6 +20,16 @@ TEST(MessageTrace, ShowsEachContextKind) {
               "record{name=\"Probe\" pos=(1.000000,2.000000,3.000000) "
               "srot=(0.500000,0.000000,0.000000) jrot=(0.000000,0.000000,-1.000000) "
               "vel=5.000000 extra=(0,0,0) marker=1 forces=0}");
+}
+
+TEST(MessageTrace, ShowsEveryDoubleWhole) {
+    PayloadRecord record("Probe", 0, {1e300, -DBL_MAX, 0}, {0, 0, 0}, {1e307, 0, 0}, 0, 0, 0);
+    const std::string decoded = DecodeMessageContext(PLMSG_ATTACH, &record);
+    for (double v : {1e300, -DBL_MAX, 1e307}) {
+        char whole[400];
+        std::snprintf(whole, sizeof whole, "%.6f", v);
+        EXPECT_NE(decoded.find(whole), std::string::npos) << whole << "\n" << decoded;
+    }
 }
 
 TEST(MessageTrace, FormatsALineWithNameOrHexId) {
