@@ -21,13 +21,16 @@ FreeFn g_realFree = nullptr;
 // Where a module may import the two from, by toolchain.
 const char* const kHeapDlls[] = {"KERNEL32.dll", "api-ms-win-core-heap-l1-1-0.dll",
                                  "api-ms-win-core-heap-l2-1-0.dll"};
-const char* const kRuntimeDlls[] = {"msvcrt.dll", "ucrtbase.dll", "api-ms-win-crt-heap-l1-1-0.dll"};
+const char* const kRuntimeDlls[] = {"msvcrt.dll", "ucrtbase.dll", "api-ms-win-crt-heap-l1-1-0.dll",
+                                    "ucrtbased.dll"};
 
 BOOL WINAPI WatchedHeapFree(HANDLE heap, DWORD flags, LPVOID block) {
     if (g_ledger != nullptr && block != nullptr) {
         if (g_ledger->Claim(heap, block, false)) return TRUE;
-        const SIZE_T size = HeapSize(heap, 0, block);
-        if (size != static_cast<SIZE_T>(-1)) g_ledger->NoteRelease(block, size);
+        if (g_ledger->InCall()) {
+            const SIZE_T size = HeapSize(heap, 0, block);
+            if (size != static_cast<SIZE_T>(-1)) g_ledger->NoteRelease(block, size);
+        }
     }
     return g_realHeapFree(heap, flags, block);
 }
@@ -35,7 +38,7 @@ BOOL WINAPI WatchedHeapFree(HANDLE heap, DWORD flags, LPVOID block) {
 void __cdecl WatchedFree(void* block) {
     if (g_ledger != nullptr && block != nullptr) {
         if (g_ledger->Claim(nullptr, block, true)) return;
-        g_ledger->NoteRelease(block, g_ledger->RuntimeBlockSize(block));
+        if (g_ledger->InCall()) g_ledger->NoteRelease(block, g_ledger->RuntimeBlockSize(block));
     }
     g_realFree(block);
 }
@@ -140,7 +143,7 @@ void RecordLedger::StartCall() {
 }
 
 void RecordLedger::NoteRelease(const void* block, size_t size) {
-    if (!inCall_ || size == 0 || releasedCount_ == std::size(released_)) return;
+    if (size == 0 || releasedCount_ == std::size(released_)) return;
     released_[releasedCount_++] = Released{reinterpret_cast<uintptr_t>(block), size};
 }
 

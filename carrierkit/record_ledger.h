@@ -60,10 +60,12 @@ public:
     // module releases in between are remembered, until the next StartCall.
     void StartCall();
     void EndCall() { inCall_ = false; }
+    bool InCall() const { return inCall_; }
     // True when any of the `length` bytes at `address` lay in a block outside
     // the books that the module released during the last call.
     bool ReleasedDuringCall(const void* address, size_t length) const;
-    // A block outside the books, about to be released by the module.
+    // A block outside the books, about to be released by the module during
+    // a call.
     void NoteRelease(const void* block, size_t size);
 
     // The runtime's size of a block of its own, or 0 when it cannot tell.
