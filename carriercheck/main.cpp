@@ -23,7 +23,7 @@ namespace {
 const char kUsage[] =
     "usage: carrier_check CARRIER.DLL\n"
     "Checks the carrier that CARRIER.DLL makes with CarrierCreate against every promise the\n"
-    "payload editor relies on (docs/payload-protocol.md). Exit 0: it keeps them all;\n"
+    "payload editor relies on (payload-protocol.md). Exit 0: it keeps them all;\n"
     "1: findings, one a line; 2: the DLL cannot be used, with the reason.\n";
 
 int Check(const char* path) {
