@@ -69,8 +69,17 @@ void CheckLongNames(ConformanceSession& s) {
 
 void CheckRefusedAttach(ConformanceSession& s) {
     if (!AttachOrFail(s, kProbe, kFirst)) return;
+    // No vessel carries itself: its own name is refused, and never held.
+    const int32_t own = s.Attach(kCarrier, kThird);
+    if (own == 1) {
+        s.Fail("answered 1 to PLMSG_ATTACH of its own name " + Quoted(kCarrier) +
+               ": a carrier attaches only other vessels, so it refuses its own name and "
+               "releases that record at once");
+    }
+    ExpectNotAttached(s, kCarrier,
+                      "after PLMSG_ATTACH of its own name, though no vessel holds itself");
     // The carrier may take or refuse these; its answer must tell which.
-    const std::string strays[] = {kNobody, kCarrier, ""};
+    const std::string strays[] = {kNobody, ""};
     for (const std::string& name : strays) {
         const int32_t answer = s.Attach(name, kThird);
         const bool holds = s.IsAttached(name) != 0;

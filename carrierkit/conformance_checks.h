@@ -14,7 +14,8 @@ void CheckFreshCarrier(ConformanceSession& s);
 void CheckAttach(ConformanceSession& s);
 // A payload name of 255 characters works like any other.
 void CheckLongNames(ConformanceSession& s);
-// Attaches it may refuse: its answer and what it holds agree.
+// Its own name it refuses; others it may refuse, and its answer and what
+// it holds agree.
 void CheckRefusedAttach(ConformanceSession& s);
 // Releases what it held, only that, with or without the jettison velocity.
 void CheckDetach(ConformanceSession& s);

@@ -40,7 +40,7 @@ ConformanceSession::ConformanceSession(const char* check, const CarrierFactory& 
                                        std::vector<ConformanceFinding>* findings)
     : check_(check), world_(world), ledger_(ledger), findings_(findings) {
     if (make) carrier_ = make(world_);
-    if (!carrier_) Fail("the factory made no carrier");
+    if (!carrier_) Fail("no carrier to check: the factory (CarrierCreate, in a DLL) returned null");
 }
 
 void ConformanceSession::Fail(const std::string& message) {
@@ -48,7 +48,11 @@ void ConformanceSession::Fail(const std::string& message) {
 }
 
 int32_t ConformanceSession::Send(uint32_t messageId, uint32_t parameter, void* context) {
-    return carrier_ ? carrier_->Receive(messageId, parameter, context) : 0;
+    if (!carrier_) return 0;
+    ledger_->StartCall();
+    const int32_t answer = carrier_->Receive(messageId, parameter, context);
+    ledger_->EndCall();
+    return answer;
 }
 
 ConformanceSession::Handed* ConformanceSession::Hand(size_t size, Role role, const char* message,
@@ -120,7 +124,8 @@ void ConformanceSession::CheckReleases(const std::string& during) {
                  " with HeapFree on another heap than the process heap during " + during);
         } else if (h.state == State::Lent) {
             Fail("released " + what + ", which it was only lent, during " + during +
-                 ": the editor frees or reuses what it lends, so the block would be released twice or "
+                 ": the editor frees or reuses what it lends, so the block would be released twice "
+                 "or "
                  "was never the heap's");
         } else if (h.state == State::Live) {
             Fail("released " + what + " during " + during + " while " + Quoted(h.payload) +
@@ -256,6 +261,12 @@ void ConformanceSession::CheckRecordPointer(const std::string& name, const Paylo
         Fail(what + "nowhere (null): a non-zero answer promises a record to read");
         return;
     }
+    if (ledger_->ReleasedDuringCall(record, sizeof *record)) {
+        Fail(what +
+             "into a block it released before returning (a temporary, say): the record must "
+             "be valid when the call returns, for the editor reads it then");
+        return;
+    }
     if (PointsIntoStack(record, sizeof *record)) {
         Fail(what +
              "into the stack: a record there dies when the call returns, before the "
@@ -297,6 +308,11 @@ int32_t ConformanceSession::GetParams(const std::string& name, PayloadRecord* co
     const int32_t answer = Send(PLMSG_GET_PARAMS, 0, query);
     // Released or not, the query's memory stays in the books until the end.
     const PayloadRecord* record = Releases(*h) == 0 ? query->record : nullptr;
+    if (Releases(*h) == 0 && query->name != text->block) {
+        h->reported = true;
+        Fail("wrote into the name field of the PayloadQuery of PLMSG_GET_PARAMS for " +
+             Quoted(name) + ": a carrier writes only its record field");
+    }
     if (answer != 0 && Releases(*h) == 0) {
         bool sound = false;
         CheckRecordPointer(name, record, answer, &sound);

@@ -21,15 +21,25 @@ FreeFn g_realFree = nullptr;
 // Where a module may import the two from, by toolchain.
 const char* const kHeapDlls[] = {"KERNEL32.dll", "api-ms-win-core-heap-l1-1-0.dll",
                                  "api-ms-win-core-heap-l2-1-0.dll"};
-const char* const kRuntimeDlls[] = {"msvcrt.dll", "ucrtbase.dll", "api-ms-win-crt-heap-l1-1-0.dll"};
+const char* const kRuntimeDlls[] = {"msvcrt.dll", "ucrtbase.dll", "api-ms-win-crt-heap-l1-1-0.dll",
+                                    "ucrtbased.dll"};
 
 BOOL WINAPI WatchedHeapFree(HANDLE heap, DWORD flags, LPVOID block) {
-    if (g_ledger != nullptr && g_ledger->Claim(heap, block, false)) return TRUE;
+    if (g_ledger != nullptr && block != nullptr) {
+        if (g_ledger->Claim(heap, block, false)) return TRUE;
+        if (g_ledger->InCall()) {
+            const SIZE_T size = HeapSize(heap, 0, block);
+            if (size != static_cast<SIZE_T>(-1)) g_ledger->NoteRelease(block, size);
+        }
+    }
     return g_realHeapFree(heap, flags, block);
 }
 
 void __cdecl WatchedFree(void* block) {
-    if (g_ledger != nullptr && g_ledger->Claim(nullptr, block, true)) return;
+    if (g_ledger != nullptr && block != nullptr) {
+        if (g_ledger->Claim(nullptr, block, true)) return;
+        if (g_ledger->InCall()) g_ledger->NoteRelease(block, g_ledger->RuntimeBlockSize(block));
+    }
     g_realFree(block);
 }
 
@@ -57,6 +67,11 @@ RecordLedger::RecordLedger(HMODULE module)
             realFree_ = real;
             freeDll_ = dll;
             g_realFree = reinterpret_cast<FreeFn>(real);
+            // The same runtime's _msize tells how large a block it frees is.
+            if (HMODULE runtime = GetModuleHandleA(dll)) {
+                runtimeSize_ = reinterpret_cast<size_t(__cdecl*)(void*)>(
+                    reinterpret_cast<void*>(GetProcAddress(runtime, "_msize")));
+            }
             break;
         }
     }
@@ -120,4 +135,27 @@ bool RecordLedger::Claim(HANDLE heap, void* block, bool viaRuntime) {
     // As the heap would reuse it: whoever still reads it sees no record.
     std::memset(block, kPoisonByte, entry.size);
     return true;
+}
+
+void RecordLedger::StartCall() {
+    releasedCount_ = 0;
+    inCall_ = true;
+}
+
+void RecordLedger::NoteRelease(const void* block, size_t size) {
+    if (size == 0 || releasedCount_ == std::size(released_)) return;
+    released_[releasedCount_++] = Released{reinterpret_cast<uintptr_t>(block), size};
+}
+
+bool RecordLedger::ReleasedDuringCall(const void* address, size_t length) const {
+    const uintptr_t first = reinterpret_cast<uintptr_t>(address);
+    for (size_t i = 0; i < releasedCount_; ++i) {
+        const Released& r = released_[i];
+        if (first < r.start + r.size && r.start < first + length) return true;
+    }
+    return false;
+}
+
+size_t RecordLedger::RuntimeBlockSize(void* block) const {
+    return runtimeSize_ != nullptr ? runtimeSize_(block) : 0;
 }

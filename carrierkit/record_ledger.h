@@ -5,7 +5,9 @@
 // the books is counted instead of done: a block released twice, or one the
 // carrier was only lent, never corrupts the heap, and a released block keeps
 // its memory (filled with kPoisonByte) until the ledger goes. Blocks outside
-// the books pass straight through.
+// the books pass straight through, and those released during a call to the
+// carrier are remembered until the next, so that a pointer the carrier hands
+// back into one of them (a temporary it made and dropped) can be told.
 //
 // One ledger at a time, on the thread that drives the carrier.
 #ifndef BRASK_CARRIERKIT_RECORD_LEDGER_H
@@ -14,6 +16,7 @@
 #include <windows.h>
 
 #include <stddef.h>
+#include <stdint.h>
 
 #include <map>
 
@@ -53,6 +56,21 @@ public:
     // (counted, not done).
     bool Claim(HANDLE heap, void* block, bool viaRuntime);
 
+    // Brackets one call to the carrier: the blocks outside the books that the
+    // module releases in between are remembered, until the next StartCall.
+    void StartCall();
+    void EndCall() { inCall_ = false; }
+    bool InCall() const { return inCall_; }
+    // True when any of the `length` bytes at `address` lay in a block outside
+    // the books that the module released during the last call.
+    bool ReleasedDuringCall(const void* address, size_t length) const;
+    // A block outside the books, about to be released by the module during
+    // a call.
+    void NoteRelease(const void* block, size_t size);
+
+    // The runtime's size of a block of its own, or 0 when it cannot tell.
+    size_t RuntimeBlockSize(void* block) const;
+
 private:
     void Unhook();
 
@@ -62,8 +80,18 @@ private:
     const char* heapFreeDll_ = nullptr;
     void* realFree_ = nullptr;
     const char* freeDll_ = nullptr;
+    size_t(__cdecl* runtimeSize_)(void*) = nullptr;
     // Never erased from while watching: the hooks read it on every release.
     std::map<const void*, LedgerEntry> blocks_;
+    // Fixed room: the hooks must not allocate, for the watched module may be
+    // the one that runs them. Releases beyond it go unremembered.
+    struct Released {
+        uintptr_t start;
+        size_t size;
+    };
+    Released released_[64] = {};
+    size_t releasedCount_ = 0;
+    bool inCall_ = false;
 };
 
 #endif

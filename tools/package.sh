@@ -6,6 +6,7 @@
 #   dist/BraskDialog-<version>/x64/BraskDialog.dll         64-bit, Microsoft C++ ABI
 #   dist/BraskDialog-<version>/x86-mingw/BraskDialog.dll   32-bit, mingw-w64 (GNU) ABI
 #   dist/BraskDialog-<version>/x64-mingw/BraskDialog.dll   64-bit, mingw-w64 (GNU) ABI
+#   dist/BraskDialog-<version>/sdk/                        for carrier authors (below)
 #   dist/BraskDialog-<version>/README.txt                  for users, from release/README.txt
 #   dist/BraskDialog-<version>/LICENSE.txt
 #   dist/BraskDialog-<version>.zip and .tar.gz             that folder
@@ -18,6 +19,11 @@
 # the packaging. So does a stripped DLL that no longer runs the demo story
 # and every scenario of tests/scenarios/ in the stand-in host of its flavour
 # word for word. Prints the release targets at the end.
+#
+# sdk/ holds the payload protocol (payload-protocol.md, payload_protocol.h),
+# the example carrier's sources (example-carrier/), and in x86/ and x64/
+# carrier_check.exe with the example carrier built beside it; the shipped
+# check must pass the shipped example.
 # Usage: tools/package.sh
 set -eu
 cd "$(dirname "$0")/.."
@@ -75,6 +81,36 @@ EOT
     echo "package: $folder: the demo and every scenario run with the stripped DLL" >&2
 done
 
+# The SDK for carrier authors. A carrier DLL exports plain C functions, so
+# one carrier_check.exe per architecture checks a carrier from any compiler;
+# the Microsoft-ABI build is the one shipped, as it is a tenth of the size and
+# needs only system DLLs. The built example lets an author see a clean run
+# before building anything.
+sdk=$stage/sdk
+mkdir -p "$sdk/example-carrier"
+for build in win32-msvc:x86:win32 win64-msvc:x64:win64; do
+    IFS=: read -r preset arch wine_arch <<EOT
+$build
+EOT
+    cmake --build --preset "$preset" --target carrier_check ExampleCarrier >&2
+    mkdir -p "$sdk/$arch"
+    for file in carrier_check.exe ExampleCarrier.dll; do
+        llvm-strip-14 --strip-all -o "$sdk/$arch/$file" "build/$preset/bin/$file"
+    done
+    tools/wine-warm.sh "$PWD/build/$wine_arch/wineprefix" "$wine_arch"
+    if ! "build/$preset/wine-run.sh" "$sdk/$arch/carrier_check.exe" "$sdk/$arch/ExampleCarrier.dll" \
+            >/dev/null; then
+        echo "package: $sdk/$arch/carrier_check.exe does not pass the example carrier" >&2
+        exit 1
+    fi
+    echo "package: sdk/$arch: carrier_check.exe passes the example carrier" >&2
+done
+for file in examples/carrier/*; do
+    sed 's/$/\r/' "$file" >"$sdk/example-carrier/$(basename "$file")"
+done
+sed 's/$/\r/' docs/payload-protocol.md >"$sdk/payload-protocol.md"
+sed 's/$/\r/' payload/payload_protocol.h >"$sdk/payload_protocol.h"
+
 # Text files with Windows line ends, for the people who install the DLL.
 sed "s/@VERSION@/$version/; s/\$/\r/" release/README.txt >"$stage/README.txt"
 sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
@@ -84,7 +120,7 @@ sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
 tar -C dist --sort=name --owner=0 --group=0 --numeric-owner -cf - "$name" | gzip -9n >"dist/$name.tar.gz"
 
 echo "package: $version"
-for f in "$stage"/*/BraskDialog.dll "dist/$name.zip" "dist/$name.tar.gz"; do
+for f in "$stage"/*/BraskDialog.dll "$sdk"/*/*.exe "dist/$name.zip" "dist/$name.tar.gz"; do
     printf '  %-50s %8d bytes\n' "$f" "$(wc -c <"$f")"
 done
 x86_bytes=$(wc -c <"$stage/x86/BraskDialog.dll")

@@ -1,15 +1,62 @@
-#include "tests/carrierkit/flawed_carrier.h"
+#include "tests/carrierkit/check/flawed_carrier.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
-#include "carrierkit/payload_carrier.h"
+namespace {
 
-FlawedCarrier::FlawedCarrier(const CarrierWorld& world, Flaw flaw, PayloadRecord* stackSlot)
-    : own_(world.carrierName),
-      vessels_(world.vessels.begin(), world.vessels.end()),
-      flaw_(flaw),
-      stackSlot_(stackSlot) {}
+struct NamedFlaw {
+    const char* name;
+    Flaw flaw;
+};
+
+const NamedFlaw kFlaws[] = {
+    {"None", Flaw::None},
+    {"KeepsNoRecord", Flaw::KeepsNoRecord},
+    {"AnswersTwoForYes", Flaw::AnswersTwoForYes},
+    {"FreesRefusedTwice", Flaw::FreesRefusedTwice},
+    {"NeverFreesRefused", Flaw::NeverFreesRefused},
+    {"KeepsDetachedRecord", Flaw::KeepsDetachedRecord},
+    {"ReleasesWithFree", Flaw::ReleasesWithFree},
+    {"ForgetsForces", Flaw::ForgetsForces},
+    {"StackRecord", Flaw::StackRecord},
+    {"AnswersFromTemporary", Flaw::AnswersFromTemporary},
+    {"FreesLentRecord", Flaw::FreesLentRecord},
+    {"KeepsLentRecord", Flaw::KeepsLentRecord},
+    {"MatchesPrefix", Flaw::MatchesPrefix},
+    {"ComparesWholeBuffers", Flaw::ComparesWholeBuffers},
+    {"ReportsDegrees", Flaw::ReportsDegrees},
+    {"WritesNameText", Flaw::WritesNameText},
+    {"WritesQueryName", Flaw::WritesQueryName},
+    {"AttachesItself", Flaw::AttachesItself},
+    {"LeaksOnDestruction", Flaw::LeaksOnDestruction},
+    {"CrashesOnUnknownName", Flaw::CrashesOnUnknownName},
+};
+
+std::string NameOf(const char* text) {
+    size_t n = 0;
+    while (n < kPayloadNameMax && text[n] != '\0') ++n;
+    return std::string(text, n);
+}
+
+}  // namespace
+
+bool FlawNamed(const std::string& name, Flaw* flaw) {
+    for (const NamedFlaw& f : kFlaws) {
+        if (name == f.name) {
+            *flaw = f.flaw;
+            return true;
+        }
+    }
+    return false;
+}
+
+FlawedCarrier::FlawedCarrier(const char* ownName, const char* const* vesselNames, int vesselCount,
+                             Flaw flaw)
+    : own_(ownName), flaw_(flaw) {
+    for (int i = 0; i < vesselCount; ++i) vessels_.insert(vesselNames[i]);
+}
 
 FlawedCarrier::~FlawedCarrier() {
     if (flaw_ == Flaw::LeaksOnDestruction) return;
@@ -43,8 +90,9 @@ int32_t FlawedCarrier::Receive(uint32_t messageId, uint32_t parameter, void* con
 }
 
 int32_t FlawedCarrier::Attach(PayloadRecord* record) {
-    const std::string name = PayloadNameFromContext(record->name);
-    if (name.empty() || name == own_ || vessels_.count(name) == 0 || held_.count(name) != 0) {
+    const std::string name = NameOf(record->name);
+    const bool itself = name == own_ && flaw_ != Flaw::AttachesItself;
+    if (name.empty() || itself || vessels_.count(name) == 0 || held_.count(name) != 0) {
         if (flaw_ != Flaw::NeverFreesRefused) Release(record);
         if (flaw_ == Flaw::FreesRefusedTwice) Release(record);
         return 0;
@@ -87,6 +135,11 @@ void FlawedCarrier::SetParams(const PayloadRecord* record) {
 
 int32_t FlawedCarrier::GetParams(PayloadQuery* query) {
     Held* h = Find(query->name);
+    if (flaw_ == Flaw::CrashesOnUnknownName && h == nullptr) {
+        // What reading h->params would do.
+        RaiseException(EXCEPTION_ACCESS_VIOLATION, 0, 0, nullptr);
+    }
+    if (flaw_ == Flaw::WritesQueryName) query->name = nullptr;
     if (h == nullptr) return 0;
     if (h->lent != nullptr) {
         // Too late: the sender freed that record when its call returned.
@@ -104,8 +157,20 @@ int32_t FlawedCarrier::GetParams(PayloadQuery* query) {
         }
         answer = &converted_;
     } else if (flaw_ == Flaw::StackRecord) {
-        *stackSlot_ = h->params;
-        answer = stackSlot_;
+        PayloadRecord local = h->params;
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdangling-pointer"
+#endif
+        query->record = &local;  // the fault: dead when the call returns
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
+        return 1;
+    } else if (flaw_ == Flaw::AnswersFromTemporary) {
+        std::unique_ptr<PayloadRecord> temporary(new PayloadRecord(h->params));
+        query->record = temporary.get();  // the fault: freed when the call returns
+        return 1;
     }
     query->record = answer;
     return 1;
@@ -122,7 +187,7 @@ void FlawedCarrier::Release(PayloadRecord* record) {
 
 std::map<std::string, FlawedCarrier::Held>::iterator FlawedCarrier::Lookup(const char* name) {
     if (name == nullptr) return held_.end();
-    const std::string asked = PayloadNameFromContext(name);
+    const std::string asked = NameOf(name);
     if (flaw_ == Flaw::ComparesWholeBuffers) {
         for (auto it = held_.begin(); it != held_.end(); ++it) {
             char key[kPayloadNameMax + 1] = {};

@@ -1,0 +1,165 @@
+#include "carriercheck/pe_file.h"
+
+namespace {
+
+// Longest name read from a table; longer ones are cut (they are never ours).
+const size_t kNameMax = 512;
+// Beyond this many entries a table is taken for garbage.
+const uint32_t kTableMax = 65536;
+
+class Bytes {
+public:
+    Bytes(const unsigned char* data, size_t size) : data_(data), size_(size) {}
+
+    bool U16(size_t at, uint16_t* value) const {
+        if (at > size_ || size_ - at < 2) return false;
+        *value = static_cast<uint16_t>(data_[at] | data_[at + 1] << 8);
+        return true;
+    }
+    bool U32(size_t at, uint32_t* value) const {
+        uint16_t low = 0, high = 0;
+        if (!U16(at, &low) || !U16(at + 2, &high)) return false;
+        *value = low | static_cast<uint32_t>(high) << 16;
+        return true;
+    }
+    // A zero-terminated text that starts at `at`; false when it runs off the end.
+    bool Text(size_t at, std::string* text) const {
+        text->clear();
+        for (size_t i = at; i < size_ && text->size() < kNameMax; ++i) {
+            if (data_[i] == 0) return true;
+            text->push_back(static_cast<char>(data_[i]));
+        }
+        return text->size() == kNameMax;
+    }
+
+private:
+    const unsigned char* data_;
+    size_t size_;
+};
+
+struct Section {
+    uint32_t address;
+    uint32_t span;
+    uint32_t fileOffset;
+};
+
+class Image {
+public:
+    explicit Image(const Bytes& bytes) : bytes_(bytes) {}
+
+    void AddSection(const Section& s) { sections_.push_back(s); }
+
+    // The file offset of a relative virtual address, if a section holds it.
+    bool Offset(uint32_t rva, size_t* offset) const {
+        for (const Section& s : sections_) {
+            if (rva >= s.address && rva - s.address < s.span) {
+                *offset = static_cast<size_t>(s.fileOffset) + (rva - s.address);
+                return true;
+            }
+        }
+        return false;
+    }
+    bool U32At(uint32_t rva, uint32_t* value) const {
+        size_t at = 0;
+        return Offset(rva, &at) && bytes_.U32(at, value);
+    }
+    bool TextAt(uint32_t rva, std::string* text) const {
+        size_t at = 0;
+        return Offset(rva, &at) && bytes_.Text(at, text);
+    }
+
+private:
+    const Bytes& bytes_;
+    std::vector<Section> sections_;
+};
+
+void ReadImports(const Image& image, uint32_t directory, PeFile* pe) {
+    const uint32_t kDescriptorSize = 20;
+    for (uint32_t i = 0; i < kTableMax; ++i) {
+        uint32_t nameRva = 0;
+        if (!image.U32At(directory + i * kDescriptorSize + 12, &nameRva) || nameRva == 0) return;
+        std::string name;
+        if (image.TextAt(nameRva, &name)) pe->imports.push_back(name);
+    }
+}
+
+void ReadExports(const Image& image, uint32_t directory, PeFile* pe) {
+    uint32_t count = 0, names = 0;
+    if (!image.U32At(directory + 24, &count) || !image.U32At(directory + 32, &names)) return;
+    for (uint32_t i = 0; i < count && i < kTableMax; ++i) {
+        uint32_t nameRva = 0;
+        std::string name;
+        if (!image.U32At(names + i * 4, &nameRva)) return;
+        if (image.TextAt(nameRva, &name)) pe->exports.push_back(name);
+    }
+}
+
+}  // namespace
+
+PeFile ReadPeFile(const unsigned char* data, size_t size) {
+    PeFile pe;
+    const Bytes bytes(data, size);
+    uint16_t mz = 0;
+    uint32_t peAt = 0, signature = 0;
+    if (!bytes.U16(0, &mz) || mz != 0x5A4D || !bytes.U32(0x3C, &peAt) ||
+        !bytes.U32(peAt, &signature) || signature != 0x00004550) {
+        return pe;
+    }
+    const size_t fileHeader = static_cast<size_t>(peAt) + 4;
+    uint16_t sections = 0, optionalSize = 0, characteristics = 0, magic = 0;
+    if (!bytes.U16(fileHeader, &pe.machine) || !bytes.U16(fileHeader + 2, &sections) ||
+        !bytes.U16(fileHeader + 16, &optionalSize) ||
+        !bytes.U16(fileHeader + 18, &characteristics)) {
+        return pe;
+    }
+    const size_t optional = fileHeader + 20;
+    if (!bytes.U16(optional, &magic) || (magic != 0x10B && magic != 0x20B)) return pe;
+    pe.dll = (characteristics & 0x2000) != 0;
+    pe.valid = true;
+
+    Image image(bytes);
+    const size_t table = optional + optionalSize;
+    for (uint16_t i = 0; i < sections; ++i) {
+        const size_t at = table + static_cast<size_t>(i) * 40;
+        uint32_t virtualSize = 0, address = 0, rawSize = 0, rawAt = 0;
+        if (!bytes.U32(at + 8, &virtualSize) || !bytes.U32(at + 12, &address) ||
+            !bytes.U32(at + 16, &rawSize) || !bytes.U32(at + 20, &rawAt)) {
+            break;
+        }
+        // Only what the file holds can be read.
+        const uint32_t span = virtualSize != 0 && virtualSize < rawSize ? virtualSize : rawSize;
+        image.AddSection(Section{address, span, rawAt});
+    }
+
+    // The data directories: export (0) and import (1), 8 bytes each.
+    const size_t directories = optional + (magic == 0x20B ? 112 : 96);
+    const size_t countAt = optional + (magic == 0x20B ? 108 : 92);
+    uint32_t count = 0, exportRva = 0, importRva = 0;
+    if (!bytes.U32(countAt, &count)) return pe;
+    if (count > 0 && bytes.U32(directories, &exportRva) && exportRva != 0) {
+        ReadExports(image, exportRva, &pe);
+    }
+    if (count > 1 && bytes.U32(directories + 8, &importRva) && importRva != 0) {
+        ReadImports(image, importRva, &pe);
+    }
+    return pe;
+}
+
+std::string MachineName(uint16_t machine) {
+    switch (machine) {
+    case 0x014C:
+        return "32-bit (x86)";
+    case 0x8664:
+        return "64-bit (x64)";
+    case 0xAA64:
+        return "ARM64";
+    case 0x01C4:
+        return "32-bit ARM";
+    default: {
+        static const char digits[] = "0123456789ABCDEF";
+        std::string text = "machine 0x";
+        for (int shift = 12; shift >= 0; shift -= 4) text += digits[(machine >> shift) & 0xF];
+        return text;
+    }
+    }
+}

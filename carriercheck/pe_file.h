@@ -1,0 +1,26 @@
+// What carrier_check needs to know of a DLL before it loads it, read from the
+// file's bytes: its machine, whether it is a DLL, the DLLs it imports from and
+// the names it exports. Plain parsing, every read bounded by the bytes given.
+#ifndef KESTRIX_CARRIERCHECK_PE_FILE_H
+#define KESTRIX_CARRIERCHECK_PE_FILE_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+struct PeFile {
+    bool valid = false;                // false: not a PE image, or its headers are cut short
+    uint16_t machine = 0;              // IMAGE_FILE_MACHINE_I386 0x14c, _AMD64 0x8664, ...
+    bool dll = false;                  // IMAGE_FILE_DLL is set
+    std::vector<std::string> imports;  // the DLLs it imports from, as written
+    std::vector<std::string> exports;  // the names it exports
+};
+
+PeFile ReadPeFile(const unsigned char* bytes, size_t size);
+
+// "32-bit (x86)", "64-bit (x64)", "ARM64"... for a machine value.
+std::string MachineName(uint16_t machine);
+
+#endif
