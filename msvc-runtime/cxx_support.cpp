@@ -28,6 +28,10 @@ void* AllocateOrAbort(void* block) {
 
 }  // namespace
 
+// The tag object of new (std::nothrow); libc++ declares it in <new> and
+// defines it in its compiled library.
+const std::nothrow_t std::nothrow{};
+
 void* operator new(std::size_t size) { return AllocateOrAbort(Allocate(size)); }
 void* operator new[](std::size_t size) { return AllocateOrAbort(Allocate(size)); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
