@@ -1,8 +1,9 @@
-// The soak's test of itself: a copy of the plug-in that leaks once per
-// opening, at the size CTest runs, must fail the soak's check, whatever the
-// kind of leak, and the check must say what was left.
+// The soak's test of itself: with a copy of the plug-in that leaks once per
+// opening, the openings at the size CTest runs must fail the soak's check,
+// whatever the kind of leak, and the check must name what was left.
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ const InjectedLeak kLeaks[] = {
     {LeakKind::Window, "Window", "windows"},
 };
 
+void PrintTo(const InjectedLeak& leak, std::ostream* out) { *out << leak.name; }
+
 class LeakySoak : public SoakTest, public testing::WithParamInterface<InjectedLeak> {
 protected:
     void SetUp() override {
@@ -47,7 +50,7 @@ TEST_P(LeakySoak, OneLeakPerOpeningFailsTheCheck) {
     ASSERT_NE(inject, nullptr);
     ClickControl(Open(), IDC_DONE);
     StartCounting();
-    const int rounds = g_soakSize.opens;
+    const int rounds = SoakSize().opens;  // CTest's size, whatever size the soak runs at
     for (int i = 0; i < rounds; ++i) {
         HWND dialog = Open();
         ASSERT_NE(dialog, nullptr);
