@@ -72,6 +72,14 @@ VESSEL* Scene::InterfaceOf(VesselHandle handle) const {
     return e != nullptr && e->hasInterface ? e->vessel : nullptr;
 }
 
+bool Scene::Kill(const std::string& name) {
+    SceneVessel* v = Named(name);
+    if (v == nullptr) return false;
+    v->Kill();
+    Reindex();
+    return true;
+}
+
 bool Scene::Remove(const std::string& name) {
     auto it = firstByName_.find(name);
     if (it == firstByName_.end()) return false;

@@ -40,7 +40,11 @@ public:
     SceneVessel* At(size_t index) const;
     SceneVessel* Named(const std::string& name) const;
 
-    // Takes the vessel out of the simulation: its handle and interface die.
+    // The first vessel of that name stays in the simulation, its handle,
+    // index and interface kept, but is no longer live. False when none.
+    bool Kill(const std::string& name);
+    // Takes the first vessel of that name out of the simulation: its handle,
+    // index, name and interface are gone. False when none.
     bool Remove(const std::string& name);
 
 private:

@@ -22,6 +22,7 @@ public:
     const std::string& Name() const { return description_.name; }
     const VesselDescription& Description() const { return description_; }
     bool IsAlive() const { return !description_.dead; }
+    void Kill() { description_.dead = true; }
     bool HasInterface() const { return !description_.noInterface; }
     // Null for a vessel that is no carrier.
     PayloadCarrier* Carrier() { return carrier_.get(); }

@@ -55,6 +55,18 @@ bool ParsePause(const std::string& rest, ScriptAction* a, std::string* reason) {
     return true;
 }
 
+bool ParseVesselName(const std::string& word, const std::string& rest, ScriptAction* a,
+                     std::string* reason) {
+    std::vector<Token> t;
+    if (!SplitLine(rest, &t, reason)) return false;
+    if (t.size() != 1 || t[0].text.empty()) {
+        *reason = word + " needs one vessel name";
+        return false;
+    }
+    a->text = t[0].text;
+    return true;
+}
+
 bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) {
     std::string word, rest;
     SplitWord(line, &word, &rest);
@@ -110,6 +122,10 @@ bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) 
     if (word == "pause") {
         a->kind = ActionKind::Pause;
         return ParsePause(rest, a, reason);
+    }
+    if (word == "kill" || word == "delete") {
+        a->kind = word == "kill" ? ActionKind::Kill : ActionKind::Delete;
+        return ParseVesselName(word, rest, a, reason);
     }
     *reason = "unknown action \"" + word + "\"";
     return false;

@@ -12,6 +12,11 @@
 //   say TEXT             print TEXT, to tell a story between the actions
 //   pause SECONDS        keep the windows alive and answering for that long
 //                        (0 to 3600, decimals allowed), e.g. to look at them
+//   kill NAME            the first vessel of that name stays in the
+//                        simulation but is no longer live
+//   delete NAME          the first vessel of that name leaves the simulation
+//
+// A NAME is a word, or any text in double quotes, as in a scene file.
 //
 // Lines whose first non-blank character is '#', and blank lines, are ignored.
 #ifndef KESTRIX_HOST_SCRIPT_H
@@ -21,13 +26,15 @@
 #include <string>
 #include <vector>
 
-enum class ActionKind { Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause };
+enum class ActionKind {
+    Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete
+};
 
 struct ScriptAction {
     int line = 0;
     ActionKind kind = ActionKind::Show;
     int controlId = 0;
-    std::string text;
+    std::string text;  // also the vessel name of kill and delete
     bool up = true;
     int times = 1;
     unsigned milliseconds = 0;  // pause

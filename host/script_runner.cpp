@@ -41,6 +41,14 @@ void Pause(unsigned milliseconds) {
     }
 }
 
+// Changes the scene under the open dialog, as the simulation may at any time.
+bool RunOnScene(const ScriptAction& a, std::string* reason) {
+    Scene& scene = TheHost().scene;
+    const bool found = a.kind == ActionKind::Kill ? scene.Kill(a.text) : scene.Remove(a.text);
+    if (!found) *reason = "no vessel \"" + a.text + "\"";
+    return found;
+}
+
 bool RequireControl(HWND dialog, int id, const char* wantedClass, std::string* reason) {
     const std::string cls = ControlClass(dialog, id);
     if (cls.empty()) {
@@ -91,6 +99,8 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Gallery:
     case ActionKind::Say:
     case ActionKind::Pause:
+    case ActionKind::Kill:
+    case ActionKind::Delete:
         break;
     }
     return true;
@@ -103,6 +113,7 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
         Pause(a.milliseconds);
         return true;
     }
+    if (a.kind == ActionKind::Kill || a.kind == ActionKind::Delete) return RunOnScene(a, reason);
     if (a.kind == ActionKind::Say) {
         std::fprintf(out, "%s\n", a.text.c_str());
         std::fflush(out);

@@ -179,15 +179,6 @@ TEST_F(Lists, CarrierThatAnswersWithoutARecordIsNotRead) {
     EXPECT_EQ(ControlText(dialog_, IDC_ATTACH_DETACH), "Detach");
 }
 
-TEST_F(Lists, CarrierGoneBeforeACloseUpEmptiesThePayloadList) {
-    Open("vessel Tug carrier\nvessel Probe\n");
-    ASSERT_TRUE(TheHost().scene.Remove("Tug"));
-    ClearTrace();
-    PickCarrier("Tug");
-    EXPECT_TRUE(Trace().empty());
-    EXPECT_EQ(Show(), std::string("carriers: *Tug\npayloads:\n") + kReset);
-}
-
 TEST_F(Lists, LongestNamesKeepWholeNamesInLabelsAndMessages) {
     const std::string payload(255, 'p');
     const std::string carrier(255, 'c');

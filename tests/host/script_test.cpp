@@ -88,6 +88,21 @@ TEST(ScriptParser, ReadsPauseInSecondsWithDecimals) {
     }
 }
 
+TEST(ScriptParser, ReadsKillAndDeleteWithOneVesselName) {
+    std::vector<ScriptAction> a;
+    std::string error;
+    ASSERT_TRUE(ParseScript("kill Tug\ndelete \"Deep Space 1\"  # gone\n", &a, &error)) << error;
+    ASSERT_EQ(a.size(), 2u);
+    EXPECT_EQ(a[0].kind, ActionKind::Kill);
+    EXPECT_EQ(a[0].text, "Tug");
+    EXPECT_EQ(a[1].kind, ActionKind::Delete);
+    EXPECT_EQ(a[1].text, "Deep Space 1");
+    for (const char* bad : {"kill\n", "kill Tug Barge\n", "kill \"\"\n"}) {
+        EXPECT_EQ(ErrorOf(bad), "line 1: kill needs one vessel name") << bad;
+    }
+    EXPECT_EQ(ErrorOf("delete \"Tug\n"), "line 1: unterminated quote");
+}
+
 TEST(ScriptParser, NamesTheFirstBadLine) {
     EXPECT_EQ(ErrorOf("open\nfly\n"), "line 2: unknown action \"fly\"");
     EXPECT_EQ(ErrorOf("open now\n"), "line 1: open takes nothing after it");
@@ -140,6 +155,10 @@ TEST_F(HostProgram, ActionThatCannotBeCarriedOutStopsThereWithExit2) {
     EXPECT_EQ(r.exitCode, 2u);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("line 2: no carrier entry \"Nobody\""), std::string::npos) << r.err;
+
+    r = Run("vessel Tug carrier\n", "delete Tug\nkill Tug\n");
+    EXPECT_EQ(r.exitCode, 2u);
+    EXPECT_NE(r.err.find("line 2: no vessel \"Tug\""), std::string::npos) << r.err;
 
     r = Run("vessel Tug carrier\n", "open\nclick 1004\n");
     EXPECT_EQ(r.exitCode, 2u);

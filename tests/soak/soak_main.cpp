@@ -1,9 +1,11 @@
 // The soak program: GoogleTest with a size of its own.
 //
-//   soak_tests [--full] [--opens=N] [--attach-cycles=N] [--clicks=N] [gtest flags]
+//   soak_tests [--full] [--opens=N] [--attach-cycles=N] [--clicks=N]
+//              [--control-rounds=N] [gtest flags]
 //
 // Without a size it runs the small one CTest runs; --full is 1,000 openings,
-// 1,000 attach-detach cycles and 10,000 arrow clicks.
+// 1,000 attach-detach cycles, 10,000 arrow clicks and 10,000 rounds of gauges
+// and switches.
 #include <windows.h>
 #include <commctrl.h>
 #include <fcntl.h>
@@ -36,10 +38,11 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--full") == 0) {
-            g_soakSize = SoakSize{1000, 1000, 10000};
+            g_soakSize = SoakSize{1000, 1000, 10000, 10000};
         } else if (!ReadCount(argv[i], "--opens", &g_soakSize.opens) &&
                    !ReadCount(argv[i], "--attach-cycles", &g_soakSize.attachCycles) &&
-                   !ReadCount(argv[i], "--clicks", &g_soakSize.clicks)) {
+                   !ReadCount(argv[i], "--clicks", &g_soakSize.clicks) &&
+                   !ReadCount(argv[i], "--control-rounds", &g_soakSize.controlRounds)) {
             std::fprintf(stderr, "soak_tests: unknown argument %s\n", argv[i]);
             return 2;
         }

@@ -3,9 +3,10 @@
 #define KESTRIX_TESTS_SOAK_SIZE_H
 
 struct SoakSize {
-    int opens = 20;          // the dialog opened and closed
-    int attachCycles = 40;   // a payload attached and detached
-    int clicks = 400;        // arrow clicks on an attached payload
+    int opens = 20;           // the dialog opened and closed
+    int attachCycles = 40;    // a payload attached and detached
+    int clicks = 400;         // arrow clicks on an attached payload
+    int controlRounds = 100;  // two gauges and a switch created, worked and destroyed
 };
 
 // Set from the command line before any test runs.

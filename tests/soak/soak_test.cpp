@@ -1,10 +1,9 @@
 // A long session on a mid-size scene: what the plug-in creates while the
-// dialog opens, attaches and follows the arrows must all be gone again, and
-// every payload record must have been released once, by its owner.
+// dialog opens, attaches and follows the arrows, and while gauges and
+// switches come and go, must all be gone again, and every payload record
+// must have been released once, by its owner.
 #include <windows.h>
 
-#include <chrono>
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,85 +13,19 @@
 #include "host/dialog_driver.h"
 #include "host/scene_vessel.h"
 #include "payload/payload_protocol.h"
+#include "tests/soak/soak_fixture.h"
 #include "tests/soak/soak_size.h"
-#include "tests/support/gdi_watch.h"
-#include "tests/support/heap_census.h"
-#include "tests/support/hosted_plugin.h"
-#include "tests/support/plugin_record_ledger.h"
-#include "tests/support/window_census.h"
 
 namespace {
 
 const int kSpins[20] = {1003, 1006, 1008, 1010, 1012, 1014, 1016, 1018, 1020, 1023,
                         1027, 1028, 1035, 1029, 1030, 1036, 1033, 1034, 1037, 1038};
 
-// What the counting itself keeps (the ledger's few entries). A leak of a
-// record per cycle, or of a few bytes per window, exceeds it even in the
-// small size.
-constexpr long long kHeapSlackBytes = 512;
-
-class Soak : public testing::Test {
+class Soak : public SoakTest {
 protected:
-    void SetUp() override {
-        plugin_.Start(BenchSceneText(100));
-        // A long session must not pile up a message trace.
-        TheHost().trace.SetEnabled(false);
-    }
-    void TearDown() override {
-        ledger_.Stop();
-        gdi_.Stop();
-        plugin_.Stop();
-    }
-
-    // Starts counting after one round of the same work, so that what the
-    // process sets up once (classes, caches) is not taken for a leak.
-    void StartCounting() {
-        PumpMessages();
-        ledger_.Start(plugin_.Module(), GetModuleHandleA(nullptr));
-        gdi_.Start(plugin_.Module());
-        windows_ = CountThreadWindows();
-        heap_ = HeapInUse();
-        started_ = std::chrono::steady_clock::now();
-    }
-
-    // Everything back where it was; prints the figures.
-    void ExpectNothingLeft(const char* what, int rounds) {
-        PumpMessages();
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
-        const size_t windows = CountThreadWindows();
-        const HeapUse heap = HeapInUse();
-        const long long heapGrowth =
-            static_cast<long long>(heap.bytes) - static_cast<long long>(heap_.bytes);
-        std::printf("soak: %s x%d in %.1f s: windows %u -> %u, heap %u -> %u bytes (%u -> %u "
-                    "blocks), GDI objects created %u released %u\n",
-                    what, rounds, seconds, static_cast<unsigned>(windows_),
-                    static_cast<unsigned>(windows), static_cast<unsigned>(heap_.bytes),
-                    static_cast<unsigned>(heap.bytes), static_cast<unsigned>(heap_.blocks),
-                    static_cast<unsigned>(heap.blocks), static_cast<unsigned>(gdi_.Created()),
-                    static_cast<unsigned>(gdi_.Released()));
-        EXPECT_EQ(windows, windows_);
-        EXPECT_LE(heapGrowth, kHeapSlackBytes);
-        EXPECT_TRUE(gdi_.Live().empty()) << gdi_.Live().size() << " GDI objects left, first "
-                                         << gdi_.Live().front();
-    }
-
-    HWND Open() {
-        HWND dialog = plugin_.OpenDialog();
-        EXPECT_NE(dialog, nullptr);
-        return dialog;
-    }
-
     PayloadCarrier& SelectedCarrier() {
         return *TheHost().scene.Named(BenchSelectedCarrier())->Carrier();
     }
-
-    HostedPlugin plugin_;
-    PluginRecordLedger ledger_;
-    GdiWatch gdi_;
-    size_t windows_ = 0;
-    HeapUse heap_;
-    std::chrono::steady_clock::time_point started_;
 };
 
 TEST_F(Soak, OpeningAndClosingLeavesNothingBehind) {
@@ -180,22 +113,18 @@ TEST_F(Soak, ClickingTheArrowsLendsEachRecordForOneCallOnly) {
     EXPECT_NEAR(end.jettisonVelocity, start.jettisonVelocity, 1e-9);
 }
 
-// The GDI check above is only as good as the counting; a module that
-// creates and deletes objects itself shows that it counts for real.
-TEST(GdiWatchCheck, CountsWhatAModuleCreatesAndReleases) {
-    GdiWatch watch;
-    watch.Start(GetModuleHandleA(nullptr));
-    EXPECT_GE(watch.Watched(), 3u);
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
-    HBRUSH brush = CreateSolidBrush(RGB(4, 5, 6));
-    HDC dc = GetDC(nullptr);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(pen);
-    EXPECT_EQ(watch.Created(), 3u);
-    ASSERT_EQ(watch.Live().size(), 1u);
-    EXPECT_EQ(watch.Live()[0], "CreateSolidBrush");
-    DeleteObject(brush);
-    EXPECT_TRUE(watch.Live().empty());
+TEST_F(Soak, GaugesAndSwitchesComeAndGoWithoutATrace) {
+    HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_NE(parent, nullptr);
+    ControlRound(parent);
+    StartCounting();
+    const int rounds = g_soakSize.controlRounds;
+    for (int i = 0; i < rounds && !HasFatalFailure(); ++i) ControlRound(parent);
+    ExpectNothingLeft("gauges and switches", rounds);
+    // Each round paints every control twice: the count shows the painting is real.
+    EXPECT_GE(objects_.Created(), static_cast<size_t>(rounds) * 6);
+    DestroyWindow(parent);
 }
 
 }  // namespace

@@ -4,6 +4,13 @@
 
 #include <vector>
 
+#include "tests/support/counting_heap.h"
+
+HANDLE CountingHeap() {
+    static HANDLE heap = HeapCreate(0, 0, 0);
+    return heap;
+}
+
 HeapUse HeapInUse() {
     HeapUse use;
     std::vector<HANDLE> heaps(64);
@@ -13,7 +20,7 @@ HeapUse HeapInUse() {
         count = GetProcessHeaps(count, heaps.data());
     }
     for (DWORD i = 0; i < count && i < heaps.size(); ++i) {
-        if (!HeapLock(heaps[i])) continue;
+        if (heaps[i] == CountingHeap() || !HeapLock(heaps[i])) continue;
         PROCESS_HEAP_ENTRY entry = {};
         while (HeapWalk(heaps[i], &entry)) {
             if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) {

@@ -21,7 +21,7 @@ void HostedPlugin::Start(const SceneDescription& scene) {
     host.Reset();
     host.scene.Load(scene);
     std::string error;
-    ASSERT_TRUE(plugin_.Load(PluginPath(), &error)) << error;
+    ASSERT_TRUE(plugin_.Load(ExecutableFolder() + fileName_, &error)) << error;
 }
 
 void HostedPlugin::Stop() {

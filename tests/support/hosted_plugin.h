@@ -16,6 +16,10 @@ public:
     HostedPlugin() = default;
     ~HostedPlugin();
 
+    // The plug-in file beside the program that Start loads; by default the
+    // program's own copy of the plug-in.
+    void UsePluginFile(const std::string& fileName) { fileName_ = fileName; }
+
     // A fresh host with the scene, then the plug-in loaded and initialised.
     // Fails the current test when the scene or the plug-in does not load.
     void Start(const std::string& sceneText);
@@ -35,6 +39,7 @@ public:
 
 private:
     LoadedPlugin plugin_;
+    std::string fileName_ = TEST_PLUGIN_FILE;
 };
 
 #endif

@@ -1,8 +1,7 @@
 #include "tests/support/plugin_record_ledger.h"
 
-#include <map>
-
 #include "carrierkit/import_hook.h"
+#include "tests/support/counting_heap.h"
 
 namespace {
 
@@ -20,9 +19,10 @@ struct SizeTally {
     size_t twice = 0;
 };
 
-std::map<void*, SIZE_T> g_live;      // the plug-in's blocks not released yet
-std::map<void*, SIZE_T> g_released;  // released, and not handed out again
-std::map<SIZE_T, SizeTally> g_tally;
+// On the counting heap, so that the heap census does not see them.
+CountingMap<void*, SIZE_T> g_live;      // the plug-in's blocks not released yet
+CountingMap<void*, SIZE_T> g_released;  // released, and not handed out again
+CountingMap<SIZE_T, SizeTally> g_tally;
 
 void NoteRelease(void* block, bool byPlugin) {
     auto live = g_live.find(block);
