@@ -177,10 +177,7 @@ int32_t ConformanceSession::Attach(const std::string& name, const PayloadValues&
     // As the editor makes it: a cleared record, then the name and the values.
     PayloadRecord* record = new (h->block) PayloadRecord();
     FillName(record->name, name);
-    record->position = values.position;
-    record->shipRotation = values.shipRotation;
-    record->jettisonRotation = values.jettisonRotation;
-    record->jettisonVelocity = values.jettisonVelocity;
+    record->SetValues(values);
 
     const int32_t answer = Send(PLMSG_ATTACH, 0, record);
     const std::string during = "PLMSG_ATTACH of " + Quoted(name);
@@ -244,9 +241,7 @@ void ConformanceSession::SetParams(const std::string& name, const PayloadValues&
     Handed* h =
         Hand(sizeof(PayloadRecord), Role::ParamsRecord, "PLMSG_SET_PARAMS", name, State::Lent);
     if (h == nullptr) return;
-    PayloadRecord* record =
-        new (h->block) PayloadRecord(name.c_str(), 0, values.position, values.shipRotation,
-                                     values.jettisonRotation, 0, 0, values.jettisonVelocity);
+    PayloadRecord* record = new (h->block) PayloadRecord(name.c_str(), values);
     Send(PLMSG_SET_PARAMS, 0, record);
     GiveBack(h);  // the editor frees it as soon as the call returns
     CheckReleases("PLMSG_SET_PARAMS of " + Quoted(name));

@@ -17,14 +17,6 @@
 #include "carrierkit/record_ledger.h"
 #include "payload/payload_protocol.h"
 
-// The values of one parameter set, as the editor sends them.
-struct PayloadValues {
-    PayloadVector position;
-    PayloadVector shipRotation;      // radians
-    PayloadVector jettisonRotation;  // radians
-    double jettisonVelocity;
-};
-
 // A name for messages: quoted, and shortened when long.
 std::string Quoted(const std::string& name);
 

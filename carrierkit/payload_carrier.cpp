@@ -5,18 +5,11 @@
 namespace {
 
 PayloadParams ParamsOf(const PayloadRecord& record) {
-    PayloadParams p;
-    p.position = record.position;
-    p.shipRotation = record.shipRotation;
-    p.jettisonRotation = record.jettisonRotation;
-    p.jettisonVelocity = record.jettisonVelocity;
-    p.addForces = record.addForces != 0;
-    return p;
+    return PayloadParams{record.Values(), record.addForces != 0};
 }
 
 PayloadRecord ReplyFor(const std::string& name, const PayloadParams& p) {
-    PayloadRecord reply(name.c_str(), 0, p.position, p.shipRotation, p.jettisonRotation, 0, 0,
-                        p.jettisonVelocity);
+    PayloadRecord reply(name.c_str(), p);
     reply.addForces = p.addForces ? 1 : 0;
     return reply;
 }

@@ -44,15 +44,6 @@
 
 #include "payload/payload_protocol.h"
 
-// The parameters of one attachment, as a carrier holds them.
-struct PayloadParams {
-    PayloadVector position{0.0, 0.0, 0.0};
-    PayloadVector shipRotation{0.0, 0.0, 0.0};      // radians
-    PayloadVector jettisonRotation{0.0, 0.0, 0.0};  // radians
-    double jettisonVelocity = 0.0;
-    bool addForces = false;
-};
-
 class PayloadCarrier {
 public:
     // Answers whether a vessel of the given name exists in the simulation; a

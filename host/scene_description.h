@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "carrierkit/payload_carrier.h"
+#include "payload/payload_protocol.h"
 
 struct VesselDescription {
     std::string name;

@@ -47,6 +47,20 @@ struct PayloadVector {
     double z;
 };
 
+// The ten values of one attachment as a record carries them, angles in
+// radians: what the editor sends and shows, and what a carrier holds.
+struct PayloadValues {
+    PayloadVector position{0.0, 0.0, 0.0};
+    PayloadVector shipRotation{0.0, 0.0, 0.0};      // radians
+    PayloadVector jettisonRotation{0.0, 0.0, 0.0};  // radians
+    double jettisonVelocity = 0.0;
+};
+
+// An attachment as a carrier holds it: its values and its added forces.
+struct PayloadParams : PayloadValues {
+    bool addForces = false;
+};
+
 // Crosses to carriers as it lies in memory: 368 bytes, angles in radians.
 // Padding bytes carry no meaning and are left unwritten.
 struct alignas(8) PayloadRecord {
@@ -69,6 +83,20 @@ struct alignas(8) PayloadRecord {
     PayloadRecord(const char* payloadName, int32_t extraA, const PayloadVector& position,
                   const PayloadVector& shipRotation, const PayloadVector& jettisonRotation,
                   int32_t extraB, int32_t extraC, double jettisonVelocity);
+    // The full constructor with the three extra fields zero.
+    PayloadRecord(const char* payloadName, const PayloadValues& values)
+        : PayloadRecord(payloadName, 0, values.position, values.shipRotation,
+                        values.jettisonRotation, 0, 0, values.jettisonVelocity) {}
+
+    PayloadValues Values() const {
+        return PayloadValues{position, shipRotation, jettisonRotation, jettisonVelocity};
+    }
+    void SetValues(const PayloadValues& values) {
+        position = values.position;
+        shipRotation = values.shipRotation;
+        jettisonRotation = values.jettisonRotation;
+        jettisonVelocity = values.jettisonVelocity;
+    }
 };
 
 static_assert(sizeof(PayloadRecord) == 368, "PayloadRecord is 368 bytes");

@@ -1,43 +1,16 @@
-// Filling the carrier and payload lists, and showing the chosen payload.
-#include "dialog/vessel_lists.h"
+#include "dialog/payload_list.h"
 
-#include <cstring>
-
+#include "dialog/carrier_list.h"
 #include "dialog/dialog_handlers.h"
 #include "dialog/dialog_text.h"
 #include "dialog/payload_fields.h"
 #include "dialog/payload_label.h"
 #include "dialog/resource.h"
+#include "kapi.h"
 #include "payload/payload_protocol.h"
 #include "payload/payload_send.h"
 
 namespace {
-
-// Every later message finds its vessel by name; a name shared with an
-// earlier vessel leads there instead, and one too long for a label would be
-// cut to another name, so neither can stand for this vessel.
-bool NameReaches(const char* name, VesselHandle handle) {
-    return std::strlen(name) < kNameSize && kapiGetVesselByName(name) == handle;
-}
-
-void FillCarrierList(HWND dialog) {
-    // Looked up once: a look-up by id walks the dialog's children (under Wine
-    // a round trip to the server), and a large scene adds a thousand entries.
-    HWND list = GetDlgItem(dialog, IDC_CARRIER_LIST);
-    SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    for (DWORD i = 0; i < kapiGetVesselCount(); ++i) {
-        VesselHandle handle = kapiGetVesselByIndex(static_cast<int>(i));
-        if (handle == nullptr || !kapiIsVessel(handle)) continue;
-        char name[kNameSize];
-        kapiGetObjectName(handle, name, sizeof name);
-        MessageVessel* receiver = PayloadReceiver(kapiGetVesselInterface(handle));
-        if (receiver != nullptr &&
-            SendPayloadMessage(receiver, PLMSG_IS_CARRIER, 0, nullptr) != 0 &&
-            NameReaches(name, handle)) {
-            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-        }
-    }
-}
 
 // Appends " Attached;" and the name of the first vessel, in index order, that
 // says it holds the payload named `label`. A holder whose name leads to
@@ -90,12 +63,6 @@ void AddPayloadEntries(HWND dialog, VesselHandle carrier) {
 
 }  // namespace
 
-MessageVessel* GetSelectedCarrier(HWND dialog) {
-    char name[kNameSize];
-    if (!ReadSelectedComboEntry(dialog, IDC_CARRIER_LIST, name, sizeof name)) return nullptr;
-    return PayloadReceiverByName(name);
-}
-
 void FillPayloadList(HWND dialog, bool firstFill) {
     SendDlgItemMessageA(dialog, IDC_PAYLOAD_LIST, CB_RESETCONTENT, 0, 0);
     const LRESULT entry = firstFill ? 0 : SelectedComboIndex(dialog, IDC_CARRIER_LIST);
@@ -125,19 +92,7 @@ void FillPayloadList(HWND dialog, bool firstFill) {
     SendDlgItemMessageA(dialog, IDC_PAYLOAD_LIST, CB_SETCURSEL, 0, 0);
 }
 
-INT_PTR OnInitPayloadDialog(HWND dialog) {
-    FillCarrierList(dialog);
-    SendDlgItemMessageA(dialog, IDC_CARRIER_LIST, CB_SETCURSEL, 0, 0);
-    FillPayloadList(dialog, true);
-    return TRUE;
-}
-
-INT_PTR OnCarrierCloseUp(HWND dialog) {
-    FillPayloadList(dialog, false);
-    return FALSE;
-}
-
-INT_PTR OnPayloadCloseUp(HWND dialog) {
+INT_PTR OnPayloadListCloseUp(HWND dialog) {
     char label[kLabelSize];
     if (!ReadSelectedComboEntry(dialog, IDC_PAYLOAD_LIST, label, sizeof label) ||
         !LabelIsAttached(label)) {

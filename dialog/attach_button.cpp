@@ -1,17 +1,16 @@
-// Button 1002 (attach or detach, by its caption) and check box 1022 (added
-// forces). Each sends one message to the selected carrier; the list entry and
-// the caption change only after an answer of exactly 1.
+// IDC_ATTACH_DETACH: attaches or detaches, by its caption. Each click sends
+// one message to the selected carrier; the list entry and the caption change
+// only after an answer of exactly 1.
 #include <cctype>
 #include <cmath>
 #include <cstring>
 
+#include "dialog/carrier_list.h"
 #include "dialog/dialog_handlers.h"
 #include "dialog/dialog_text.h"
-#include "dialog/field_reading.h"
 #include "dialog/payload_fields.h"
 #include "dialog/payload_label.h"
 #include "dialog/resource.h"
-#include "dialog/vessel_lists.h"
 #include "payload/payload_protocol.h"
 #include "payload/payload_send.h"
 
@@ -45,16 +44,11 @@ double ReadAttachValue(HWND dialog, int fieldId) {
 }
 
 void ReadFieldsInto(HWND dialog, PayloadRecord* record) {
-    record->position.x = ReadAttachValue(dialog, IDC_POSITION_X);
-    record->position.y = ReadAttachValue(dialog, IDC_POSITION_Y);
-    record->position.z = ReadAttachValue(dialog, IDC_POSITION_Z);
-    record->jettisonRotation.x = ReadAttachValue(dialog, IDC_JETTISON_ROT_X) * RAD;
-    record->jettisonRotation.y = ReadAttachValue(dialog, IDC_JETTISON_ROT_Y) * RAD;
-    record->jettisonRotation.z = ReadAttachValue(dialog, IDC_JETTISON_ROT_Z) * RAD;
-    record->shipRotation.x = ReadAttachValue(dialog, IDC_SHIP_ROT_X) * RAD;
-    record->shipRotation.y = ReadAttachValue(dialog, IDC_SHIP_ROT_Y) * RAD;
-    record->shipRotation.z = ReadAttachValue(dialog, IDC_SHIP_ROT_Z) * RAD;
-    record->jettisonVelocity = ReadAttachValue(dialog, IDC_JETTISON_VELOCITY);
+    PayloadValues values;
+    for (const PayloadField& f : kPayloadFields) {
+        StoreShownValue(f, ReadAttachValue(dialog, f.editId), &values);
+    }
+    record->SetValues(values);
 }
 
 INT_PTR AttachPayload(HWND dialog, MessageVessel* carrier, LRESULT index) {
@@ -96,7 +90,7 @@ INT_PTR DetachPayload(HWND dialog, MessageVessel* carrier, LRESULT index) {
 
 }  // namespace
 
-INT_PTR OnAttachDetachCommand(HWND dialog) {
+INT_PTR OnAttachButtonClick(HWND dialog) {
     MessageVessel* carrier = GetSelectedCarrier(dialog);
     if (carrier == nullptr) return FALSE;
     char caption[7];
@@ -104,22 +98,5 @@ INT_PTR OnAttachDetachCommand(HWND dialog) {
     const LRESULT index = SelectedComboIndex(dialog, IDC_PAYLOAD_LIST);
     if (CaptionReads(caption, "Attach")) return AttachPayload(dialog, carrier, index);
     if (CaptionReads(caption, "Detach")) return DetachPayload(dialog, carrier, index);
-    return FALSE;
-}
-
-INT_PTR SetPayloadForces(HWND dialog) {
-    MessageVessel* carrier = GetSelectedCarrier(dialog);
-    char label[kLabelSize];
-    if (carrier == nullptr ||
-        !ReadSelectedComboEntry(dialog, IDC_PAYLOAD_LIST, label, sizeof label) ||
-        !LabelIsAttached(label)) {
-        return FALSE;
-    }
-    StripPayloadLabel(label);
-    // The box has already changed when the command arrives: this is the new state.
-    const LRESULT state = SendDlgItemMessageA(dialog, IDC_ADD_FORCES, BM_GETCHECK, 0, 0);
-    if (state == BST_CHECKED || state == BST_UNCHECKED) {
-        SendPayloadMessage(carrier, PLMSG_SET_FORCES, state == BST_CHECKED ? 1u : 0u, label);
-    }
     return FALSE;
 }
