@@ -2,6 +2,7 @@
 
 #include "host/controls_gallery.h"
 #include "host/host_state.h"
+#include "host/load_failure.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ bool LoadedPlugin::Load(const std::string& path, std::string* error) {
     const size_t modulesBefore = host.modules.size();
     module_ = LoadLibraryA(path.c_str());
     if (module_ == nullptr) {
-        *error = "cannot load plug-in " + path + " (error " + std::to_string(GetLastError()) + ")";
+        const DWORD code = GetLastError();
+        *error = "cannot load plug-in " + path + ": " + DescribeLoadFailure(path, code);
         return false;
     }
     FARPROC entry = GetProcAddress(module_, "InitModule");
