@@ -1,5 +1,7 @@
 #include "host/load_failure.h"
 
+#include "host/plugin_imports.h"
+
 namespace {
 
 bool ReadAt(HANDLE file, LONG offset, void* buffer, DWORD size) {
@@ -57,18 +59,37 @@ std::string DescribeLoadFailure(const std::string& path, DWORD code) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return "no such file";
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return "it is a folder, not a DLL";
+    if (code == ERROR_BAD_EXE_FORMAT) return DescribeBadFormat(path, code);
     switch (code) {
-    case ERROR_BAD_EXE_FORMAT:
-        return DescribeBadFormat(path, code);
     case ERROR_MOD_NOT_FOUND:
         return WithCode("a DLL it needs is missing", code);
     case ERROR_PROC_NOT_FOUND:
-        return WithCode("it needs a function this kestrix.exe does not have: it was built for "
-                        "another host, or by the other compiler (GNU or Microsoft C++ names)",
-                        code);
+        return WithCode("a function it imports is missing", code);
     case ERROR_DLL_INIT_FAILED:
         return WithCode("its start-up code failed", code);
     default:
         return WithCode("it cannot be loaded", code);
     }
+}
+
+std::string DescribeHostMismatch(const std::string& path) {
+    const HostImports imports = ReadHostImports(path);
+    const std::string own = ExecutableFileName();
+    for (const std::string& program : imports.programs) {
+        if (_stricmp(program.c_str(), own.c_str()) != 0) {
+            return "it was built for another host: it imports from " + program + ", not from " +
+                   own;
+        }
+    }
+    if (imports.missing.empty()) return std::string();
+    const std::string& first = imports.missing.front();
+    std::string text = "it imports " + std::to_string(imports.missing.size()) +
+                       " names this " + own + " does not export, such as " + first;
+    const char* names = first[0] == '?' ? "Microsoft C++"
+                      : first.compare(0, 2, "_Z") == 0 ? "GNU C++" : nullptr;
+    if (names != nullptr) {
+        text += std::string(": it was built for the ") + own + " of the other compiler (" + names +
+                " names); take the " + own + " of its own build";
+    }
+    return text;
 }

@@ -15,4 +15,11 @@ WORD ImageMachine(const std::string& path);
 // DLL, which a 32-bit kestrix.exe cannot load: ...".
 std::string DescribeLoadFailure(const std::string& path, DWORD code);
 
+// Why a plug-in was built for another host, read from its imports without
+// running its code: it imports from another program, or names this program
+// does not export (a plug-in imports the host's interface by the host's file
+// name and by C++ names, which each compiler decorates its own way). Empty
+// when its imports from programs are all here, or it cannot be read.
+std::string DescribeHostMismatch(const std::string& path);
+
 #endif

@@ -29,6 +29,13 @@ bool LoadedPlugin::Load(const std::string& path, std::string* error) {
     Unload();
     HostState& host = TheHost();
     const size_t modulesBefore = host.modules.size();
+    // Checked first: the loader would leave what it cannot resolve to fail
+    // when the plug-in's start-up code calls it.
+    const std::string mismatch = DescribeHostMismatch(path);
+    if (!mismatch.empty()) {
+        *error = "cannot load plug-in " + path + ": " + mismatch;
+        return false;
+    }
     module_ = LoadLibraryA(path.c_str());
     if (module_ == nullptr) {
         const DWORD code = GetLastError();
