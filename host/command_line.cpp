@@ -2,10 +2,19 @@
 
 const char kUsage[] =
     "usage: kestrix [--plugin PATH] [--scene FILE] [--script FILE] [--trace]\n"
+    "       kestrix --version | --help\n"
     "  --plugin PATH  the plug-in DLL (default: BraskDialog.dll beside kestrix.exe)\n"
     "  --scene FILE   the scene of vessels (default: the built-in demo scene)\n"
-    "  --script FILE  run the script's actions without a display, then exit\n"
-    "  --trace        print every message a vessel receives\n";
+    "  --script FILE  run the script's actions without a display, then exit;\n"
+    "                 without it the main window opens (a display is needed)\n"
+    "  --trace        print every message a vessel receives\n"
+    "  --version      print the host's version and the plug-in's\n"
+    "exit status: 0 done, 1 the plug-in cannot be loaded (or another failure),\n"
+    "  2 a bad command line, scene or script, 3 no display for the main window\n";
+
+const char* HostVersion() {
+    return "kestrix " KESTRIX_VERSION;
+}
 
 bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::string* error) {
     for (int i = 1; i < argc; ++i) {
@@ -19,6 +28,9 @@ bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::string* 
             value = &options->scriptPath;
         } else if (arg == "--trace") {
             options->trace = true;
+            continue;
+        } else if (arg == "--version") {
+            options->version = true;
             continue;
         } else if (arg == "--help" || arg == "-h") {
             options->help = true;

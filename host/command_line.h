@@ -10,11 +10,18 @@ struct HostOptions {
     std::string scriptPath;  // empty: interactive mode
     bool trace = false;
     bool help = false;
+    bool version = false;
 };
+
+// The host's exit statuses.
+enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitBadInput = 2, kExitNoDisplay = 3 };
 
 // False, with `error` set, for an unknown option or a missing value.
 bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::string* error);
 
 extern const char kUsage[];
+
+// "kestrix 1.0.0": the host's name and version, from the file VERSION.
+const char* HostVersion();
 
 #endif

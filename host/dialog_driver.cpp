@@ -1,13 +1,9 @@
 #include "host/dialog_driver.h"
 
 #include "dialog/resource.h"
+#include "host/control_names.h"
 
 namespace {
-
-const int kFieldIds[10] = {IDC_POSITION_X,     IDC_POSITION_Y,     IDC_POSITION_Z,
-                           IDC_JETTISON_ROT_X, IDC_JETTISON_ROT_Y, IDC_JETTISON_ROT_Z,
-                           IDC_SHIP_ROT_X,     IDC_SHIP_ROT_Y,     IDC_SHIP_ROT_Z,
-                           IDC_JETTISON_VELOCITY};
 
 std::string DescribeList(HWND dialog, int comboId) {
     const std::vector<std::string> entries = ComboEntries(dialog, comboId);
@@ -104,7 +100,7 @@ std::string DescribePayloadDialog(HWND dialog) {
     out += "payloads:" + DescribeList(dialog, IDC_PAYLOAD_LIST) + "\n";
     out += "button: " + ControlText(dialog, IDC_ATTACH_DETACH) + "\n";
     out += "fields:";
-    for (int id : kFieldIds) out += " \"" + ControlText(dialog, id) + "\"";
+    for (const PayloadField& f : kPayloadFields) out += " \"" + ControlText(dialog, f.field) + "\"";
     out += "\n";
     out += std::string("add-forces: ") + CheckState(dialog, IDC_ADD_FORCES) + "\n";
     out += std::string("add-jettison-velocity: ") + CheckState(dialog, IDC_ADD_JETTISON_VELOCITY) +

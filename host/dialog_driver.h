@@ -34,7 +34,7 @@ std::string ControlClass(HWND dialog, int controlId);
 //   carriers: *Tug | Barge
 //   payloads: *Probe Attached;Tug | Rock
 //   button: Detach
-//   fields: "1.000" ... (ten fields)
+//   fields: "1.000" ... (the ten fields in kPayloadFields order)
 //   add-forces: on
 //   add-jettison-velocity: off
 std::string DescribePayloadDialog(HWND dialog);

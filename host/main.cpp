@@ -10,24 +10,31 @@
 #include <vector>
 
 #include "host/command_line.h"
+#include "host/display_check.h"
 #include "host/host_state.h"
 #include "host/main_window.h"
 #include "host/plugin_loader.h"
 #include "host/scene_parser.h"
 #include "host/script.h"
-#include "host/text_lines.h"
+#include "host/text_file.h"
+#include "host/version_report.h"
 
 namespace {
 
-enum ExitCode { kOk = 0, kFailed = 1, kBadInput = 2 };
+const char kNoDisplay[] =
+    "no display: the main window cannot be shown here (under Wine: the prefix has the null\n"
+    "  graphics driver, as the build's test prefix does, or its X display is not there);\n"
+    "  to see the window, run tools/show-host.sh from a desktop session, and to run\n"
+    "  without a display, give --script FILE";
 
 bool LoadScene(const HostOptions& options, std::string* error) {
     std::string text = DemoSceneText();
     std::string where = "demo scene";
     if (!options.scenePath.empty()) {
         where = options.scenePath;
-        if (!ReadTextFile(options.scenePath, &text)) {
-            *error = "cannot read scene " + options.scenePath;
+        std::string reason;
+        if (!ReadTextFile(options.scenePath, &text, &reason)) {
+            *error = "cannot read scene " + options.scenePath + ": " + reason;
             return false;
         }
     }
@@ -43,11 +50,11 @@ bool LoadScene(const HostOptions& options, std::string* error) {
 
 bool LoadScript(const std::string& path, std::vector<ScriptAction>* actions, std::string* error) {
     std::string text;
-    if (!ReadTextFile(path, &text)) {
-        *error = "cannot read script " + path;
+    std::string reason;
+    if (!ReadTextFile(path, &text, &reason)) {
+        *error = "cannot read script " + path + ": " + reason;
         return false;
     }
-    std::string reason;
     if (!ParseScript(text, actions, &reason)) {
         *error = path + ": " + reason;
         return false;
@@ -66,6 +73,10 @@ int Fail(int code, const std::string& message) {
     return code;
 }
 
+std::string PluginPath(const HostOptions& options) {
+    return options.pluginPath.empty() ? ExecutableFolder() + "BraskDialog.dll" : options.pluginPath;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,11 +87,15 @@ int main(int argc, char** argv) {
     std::string error;
     if (!ParseCommandLine(argc, argv, &options, &error)) {
         std::fputs(kUsage, stderr);
-        return Fail(kBadInput, error);
+        return Fail(kExitBadInput, error);
     }
     if (options.help) {
         std::fputs(kUsage, stdout);
-        return kOk;
+        return kExitOk;
+    }
+    if (options.version) {
+        std::fputs(VersionReport(PluginPath(options)).c_str(), stdout);
+        return kExitOk;
     }
 
     HostState& host = TheHost();
@@ -88,26 +103,27 @@ int main(int argc, char** argv) {
     // otherwise keep every message of every opening in memory.
     host.trace.SetEnabled(options.trace);
     if (options.trace) host.trace.PrintTo(stdout);
-    if (!LoadScene(options, &error)) return Fail(kBadInput, error);
+    if (!LoadScene(options, &error)) return Fail(kExitBadInput, error);
 
     std::vector<ScriptAction> actions;
     if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, &actions, &error)) {
-        return Fail(kBadInput, error);
+        return Fail(kExitBadInput, error);
     }
 
-    RegisterCommonControls();
-    const std::string pluginPath =
-        options.pluginPath.empty() ? ExecutableFolder() + "BraskDialog.dll" : options.pluginPath;
-    LoadedPlugin plugin;
-    if (!plugin.Load(pluginPath, &error)) return Fail(kFailed, error);
+    // Said at once, rather than after a window that nobody can see or close.
+    if (options.scriptPath.empty() && !CanShowWindows()) return Fail(kExitNoDisplay, kNoDisplay);
 
-    int code = kOk;
+    RegisterCommonControls();
+    LoadedPlugin plugin;
+    if (!plugin.Load(PluginPath(options), &error)) return Fail(kExitFailed, error);
+
+    int code = kExitOk;
     if (!options.scriptPath.empty()) {
         if (!RunScript(actions, stdout, &error)) {
-            code = Fail(kBadInput, options.scriptPath + ": " + error);
+            code = Fail(kExitBadInput, options.scriptPath + ": " + error);
         }
     } else if (!RunMainWindow(GetModuleHandleA(nullptr))) {
-        code = Fail(kFailed, "cannot create the main window (is there a display?)");
+        code = Fail(kExitFailed, "cannot create the main window (is there a display?)");
     }
     plugin.Unload();
     host.scene.Clear();

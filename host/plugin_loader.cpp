@@ -2,6 +2,7 @@
 
 #include "host/controls_gallery.h"
 #include "host/host_state.h"
+#include "host/load_failure.h"
 
 namespace {
 
@@ -28,9 +29,17 @@ bool LoadedPlugin::Load(const std::string& path, std::string* error) {
     Unload();
     HostState& host = TheHost();
     const size_t modulesBefore = host.modules.size();
+    // Checked first: the loader would leave what it cannot resolve to fail
+    // when the plug-in's start-up code calls it.
+    const std::string mismatch = DescribeHostMismatch(path);
+    if (!mismatch.empty()) {
+        *error = "cannot load plug-in " + path + ": " + mismatch;
+        return false;
+    }
     module_ = LoadLibraryA(path.c_str());
     if (module_ == nullptr) {
-        *error = "cannot load plug-in " + path + " (error " + std::to_string(GetLastError()) + ")";
+        const DWORD code = GetLastError();
+        *error = "cannot load plug-in " + path + ": " + DescribeLoadFailure(path, code);
         return false;
     }
     FARPROC entry = GetProcAddress(module_, "InitModule");

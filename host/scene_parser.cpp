@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/message_text.h"
 #include "host/text_lines.h"
 
 namespace {
@@ -59,7 +60,7 @@ bool ParseVessel(const std::vector<Token>& t, SceneDescription* scene, std::stri
         } else if (word == "dead") {
             v.dead = true;
         } else if (!SplitOption(word, &key, &value)) {
-            *error = "unknown vessel option \"" + word + "\"";
+            *error = "unknown vessel option " + InQuotes(word);
             return false;
         } else if (key == "version") {
             if (!ParseInt32(value, &n) || n < -32768 || n > 32767) {
@@ -75,7 +76,7 @@ bool ParseVessel(const std::vector<Token>& t, SceneDescription* scene, std::stri
             (key == "attach-answer" ? v.attachAnswer
                                     : key == "detach-answer" ? v.detachAnswer : v.paramsAnswer) = n;
         } else {
-            *error = "unknown vessel option \"" + word + "\"";
+            *error = "unknown vessel option " + InQuotes(word);
             return false;
         }
     }
@@ -97,7 +98,7 @@ const VesselDescription* FindDeclared(const SceneDescription& scene, const std::
 bool ParseAttachmentOption(const std::string& word, PayloadParams* p, std::string* error) {
     std::string key, value;
     if (!SplitOption(word, &key, &value)) {
-        *error = "unknown attachment option \"" + word + "\"";
+        *error = "unknown attachment option " + InQuotes(word);
         return false;
     }
     if (key == "pos" || key == "srot" || key == "jrot") {
@@ -119,7 +120,7 @@ bool ParseAttachmentOption(const std::string& word, PayloadParams* p, std::strin
         }
         p->addForces = value == "on";
     } else {
-        *error = "unknown attachment option \"" + word + "\"";
+        *error = "unknown attachment option " + InQuotes(word);
         return false;
     }
     return true;
@@ -136,15 +137,15 @@ bool ParseAttached(const std::vector<Token>& t, SceneDescription* scene, std::st
     a.carrier = t[2].text;
     const VesselDescription* carrier = FindDeclared(*scene, a.carrier);
     if (FindDeclared(*scene, a.payload) == nullptr) {
-        *error = "no vessel \"" + a.payload + "\" declared before";
+        *error = "no vessel " + InQuotes(a.payload) + " declared before";
         return false;
     }
     if (carrier == nullptr) {
-        *error = "no vessel \"" + a.carrier + "\" declared before";
+        *error = "no vessel " + InQuotes(a.carrier) + " declared before";
         return false;
     }
     if (!carrier->carrier) {
-        *error = "\"" + a.carrier + "\" is not a carrier";
+        *error = InQuotes(a.carrier) + " is not a carrier";
         return false;
     }
     if (a.payload == a.carrier) {
@@ -153,7 +154,7 @@ bool ParseAttached(const std::vector<Token>& t, SceneDescription* scene, std::st
     }
     for (const AttachmentDescription& other : scene->attachments) {
         if (other.payload == a.payload && other.carrier == a.carrier) {
-            *error = "\"" + a.carrier + "\" holds \"" + a.payload + "\" already";
+            *error = InQuotes(a.carrier) + " holds " + InQuotes(a.payload) + " already";
             return false;
         }
     }
@@ -180,7 +181,7 @@ bool ParseScene(const std::string& text, SceneDescription* scene, std::string* e
             } else if (statement == "attached" && !tokens[0].quoted) {
                 ok = ParseAttached(tokens, scene, &reason);
             } else {
-                reason = "unknown statement \"" + statement + "\"";
+                reason = "unknown statement " + InQuotes(statement);
                 ok = false;
             }
         }

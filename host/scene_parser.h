@@ -4,6 +4,9 @@
 //               [attach-answer=N] [detach-answer=N] [params-answer=N]
 //   attached PAYLOAD CARRIER [pos=X,Y,Z] [srot=X,Y,Z] [jrot=X,Y,Z] [vel=V]
 //               [forces=on|off]
+//
+// Words as scripts read them too (SplitLine): a NAME is a word or "quoted
+// text"; '#' starts a comment.
 #ifndef KESTRIX_HOST_SCENE_PARSER_H
 #define KESTRIX_HOST_SCENE_PARSER_H
 

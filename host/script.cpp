@@ -1,18 +1,23 @@
 #include "host/script.h"
 
+#include "host/control_names.h"
+#include "host/message_text.h"
 #include "host/text_lines.h"
 
 namespace {
 
-// The first word and the rest of the line after the one blank that ends it.
-void SplitWord(const std::string& line, std::string* word, std::string* rest) {
-    const size_t blank = line.find(' ');
-    *word = line.substr(0, blank);
-    *rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
-}
+typedef std::vector<Token> Words;
 
-bool IsBlank(const std::string& text) {
-    return text.find_first_not_of(" \t") == std::string::npos;
+// A story line, "say TEXT", is printed as written: its text is not split
+// into words. True, with `text` set to what follows "say" and the one blank
+// or tab after it, for such a line.
+bool IsSayLine(const std::string& line, std::string* text) {
+    const size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos || line.compare(start, 3, "say") != 0) return false;
+    const size_t end = start + 3;
+    if (end < line.size() && line[end] != ' ' && line[end] != '\t') return false;
+    *text = end < line.size() ? line.substr(end + 1) : std::string();
+    return true;
 }
 
 bool ParseControlId(const std::string& text, int* id) {
@@ -22,20 +27,82 @@ bool ParseControlId(const std::string& text, int* id) {
     return true;
 }
 
-bool ParseSpin(const std::string& rest, ScriptAction* a, std::string* reason) {
-    std::vector<Token> t;
-    if (!SplitLine(rest, &t, reason)) return false;
-    if (t.size() < 2 || t.size() > 3 || !ParseControlId(t[0].text, &a->controlId)) {
-        *reason = "spin needs an up-down id, up or down, and an optional count";
+// FIELD: a field's name or any control id.
+bool ParseField(const Words& t, ScriptAction* a, std::string* reason) {
+    if (t.size() < 2) {
+        *reason = "type needs a field name or a control id";
         return false;
     }
-    if (t[1].text != "up" && t[1].text != "down") {
+    if (ParseControlId(t[1].text, &a->controlId)) return true;
+    const PayloadField* field = FindPayloadField(t[1].text);
+    if (field == nullptr) {
+        *reason =
+            "unknown field " + InQuotes(t[1].text) + "; the fields are " + PayloadFieldNames();
+        return false;
+    }
+    a->controlId = field->field;
+    a->controlName = field->name;
+    return true;
+}
+
+bool ParseType(const Words& t, ScriptAction* a, std::string* reason) {
+    if (!ParseField(t, a, reason)) return false;
+    a->text = JoinWords(t, 2);
+    return true;
+}
+
+bool ParseClick(const Words& t, ScriptAction* a, std::string* reason) {
+    if (t.size() != 2) {
+        *reason = "click needs one button name or control id";
+        return false;
+    }
+    if (ParseControlId(t[1].text, &a->controlId)) return true;
+    const PayloadButton* button = FindPayloadButton(t[1].text);
+    if (button == nullptr) {
+        *reason = "unknown button " + InQuotes(t[1].text) + "; the buttons are " +
+                  PayloadButtonNames();
+        return false;
+    }
+    a->controlId = button->id;
+    a->controlName = button->name;
+    if (button->caption != nullptr) a->requiredCaption = button->caption;
+    return true;
+}
+
+// The arrow: "FIELD fine|coarse" or an up-down id. The index of the word
+// after it, or 0 when there is none such.
+size_t ParseArrow(const Words& t, ScriptAction* a, std::string* reason) {
+    if (t.size() >= 2 && ParseControlId(t[1].text, &a->controlId)) return 2;
+    const PayloadField* field = t.size() >= 2 ? FindPayloadField(t[1].text) : nullptr;
+    if (field == nullptr) {
+        *reason = t.size() < 2 || t[1].text == "up" || t[1].text == "down"
+                      ? "spin needs a field name and fine or coarse, or an up-down id"
+                      : "unknown field " + InQuotes(t[1].text) + "; the fields are " +
+                            PayloadFieldNames();
+        return 0;
+    }
+    if (t.size() < 3 || (t[2].text != "fine" && t[2].text != "coarse")) {
+        *reason = std::string("spin ") + field->name + " needs fine or coarse";
+        return 0;
+    }
+    const bool fine = t[2].text == "fine";
+    a->controlId = fine ? field->fineArrow : field->coarseArrow;
+    a->controlName = std::string(field->name) + " " + t[2].text;
+    return 3;
+}
+
+bool ParseSpin(const Words& t, ScriptAction* a, std::string* reason) {
+    const size_t next = ParseArrow(t, a, reason);
+    if (next == 0) return false;
+    if (t.size() <= next || (t[next].text != "up" && t[next].text != "down")) {
         *reason = "spin direction must be up or down";
         return false;
     }
-    a->up = t[1].text == "up";
+    a->up = t[next].text == "up";
     int32_t times = 1;
-    if (t.size() == 3 && (!ParseInt32(t[2].text, &times) || times < 1 || times > 1000000)) {
+    if (t.size() > next + 2 ||
+        (t.size() == next + 2 && (!ParseInt32(t[next + 1].text, &times) || times < 1 ||
+                                  times > 1000000))) {
         *reason = "spin count must be a whole number from 1 to 1000000";
         return false;
     }
@@ -43,11 +110,9 @@ bool ParseSpin(const std::string& rest, ScriptAction* a, std::string* reason) {
     return true;
 }
 
-bool ParsePause(const std::string& rest, ScriptAction* a, std::string* reason) {
-    std::vector<Token> t;
-    if (!SplitLine(rest, &t, reason)) return false;
+bool ParsePause(const Words& t, ScriptAction* a, std::string* reason) {
     double seconds = 0;
-    if (t.size() != 1 || !ParseDouble(t[0].text, &seconds) || seconds < 0 || seconds > 3600) {
+    if (t.size() != 2 || !ParseDouble(t[1].text, &seconds) || seconds < 0 || seconds > 3600) {
         *reason = "pause needs a number of seconds from 0 to 3600";
         return false;
     }
@@ -55,27 +120,27 @@ bool ParsePause(const std::string& rest, ScriptAction* a, std::string* reason) {
     return true;
 }
 
-bool ParseVesselName(const std::string& word, const std::string& rest, ScriptAction* a,
-                     std::string* reason) {
-    std::vector<Token> t;
-    if (!SplitLine(rest, &t, reason)) return false;
-    if (t.size() != 1 || t[0].text.empty()) {
-        *reason = word + " needs one vessel name";
+bool ParseVesselName(const Words& t, ScriptAction* a, std::string* reason) {
+    if (t.size() != 2 || t[1].text.empty()) {
+        *reason = t[0].text + " needs one vessel name";
         return false;
     }
-    a->text = t[0].text;
+    a->text = t[1].text;
     return true;
 }
 
-bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) {
-    std::string word, rest;
-    SplitWord(line, &word, &rest);
+bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
+    if (t[0].quoted) {
+        *reason = "an action is a plain word, not quoted text";
+        return false;
+    }
+    const std::string& word = t[0].text;
     if (word == "open" || word == "show" || word == "done" || word == "gallery") {
         a->kind = word == "open"   ? ActionKind::Open
                 : word == "show"   ? ActionKind::Show
                 : word == "done"   ? ActionKind::Done
                                    : ActionKind::Gallery;
-        if (!IsBlank(rest)) {
+        if (t.size() > 1) {
             *reason = word + " takes nothing after it";
             return false;
         }
@@ -83,51 +148,34 @@ bool ParseAction(const std::string& line, ScriptAction* a, std::string* reason) 
     }
     if (word == "carrier" || word == "payload") {
         a->kind = word == "carrier" ? ActionKind::Carrier : ActionKind::Payload;
-        a->text = rest;
-        if (rest.empty()) {
+        a->text = JoinWords(t, 1);
+        if (t.size() < 2) {
             *reason = word + " needs the text of a list entry";
             return false;
         }
         return true;
     }
-    if (word == "say") {
-        a->kind = ActionKind::Say;
-        a->text = rest;
-        return true;
-    }
     if (word == "type") {
         a->kind = ActionKind::Type;
-        std::string id;
-        SplitWord(rest, &id, &a->text);
-        if (!ParseControlId(id, &a->controlId)) {
-            *reason = "type needs a control id";
-            return false;
-        }
-        return true;
+        return ParseType(t, a, reason);
     }
     if (word == "click") {
         a->kind = ActionKind::Click;
-        std::vector<Token> t;
-        if (!SplitLine(rest, &t, reason)) return false;
-        if (t.size() != 1 || !ParseControlId(t[0].text, &a->controlId)) {
-            *reason = "click needs one control id";
-            return false;
-        }
-        return true;
+        return ParseClick(t, a, reason);
     }
     if (word == "spin") {
         a->kind = ActionKind::Spin;
-        return ParseSpin(rest, a, reason);
+        return ParseSpin(t, a, reason);
     }
     if (word == "pause") {
         a->kind = ActionKind::Pause;
-        return ParsePause(rest, a, reason);
+        return ParsePause(t, a, reason);
     }
     if (word == "kill" || word == "delete") {
         a->kind = word == "kill" ? ActionKind::Kill : ActionKind::Delete;
-        return ParseVesselName(word, rest, a, reason);
+        return ParseVesselName(t, a, reason);
     }
-    *reason = "unknown action \"" + word + "\"";
+    *reason = "unknown action " + InQuotes(word);
     return false;
 }
 
@@ -137,12 +185,19 @@ bool ParseScript(const std::string& text, std::vector<ScriptAction>* actions, st
     actions->clear();
     const std::vector<std::string> lines = SplitIntoLines(text);
     for (size_t n = 0; n < lines.size(); ++n) {
-        const size_t first = lines[n].find_first_not_of(" \t");
-        if (first == std::string::npos || lines[n][first] == '#') continue;
         ScriptAction action;
         action.line = static_cast<int>(n + 1);
+        if (IsSayLine(lines[n], &action.text)) {
+            action.kind = ActionKind::Say;
+            actions->push_back(action);
+            continue;
+        }
+        Words words;
         std::string reason;
-        if (!ParseAction(lines[n].substr(first), &action, &reason)) {
+        bool ok = SplitLine(lines[n], &words, &reason);
+        if (ok && words.empty()) continue;
+        if (ok) ok = ParseAction(words, &action, &reason);
+        if (!ok) {
             *error = "line " + std::to_string(n + 1) + ": " + reason;
             return false;
         }

@@ -1,24 +1,28 @@
 // Script mode: actions on the payload editor, one a line.
 //
-//   open                 run the custom command "Brask Dialog"
-//   carrier TEXT         pick the carrier-list entry TEXT from the drop-down
-//   payload TEXT         the same for the payload list
-//   type ID TEXT         set the text of edit ID (TEXT may be empty)
-//   click ID             click the button or check box ID
-//   spin ID up|down [K]  press the upper or lower arrow of up-down ID, K times
-//   show                 print what the dialog shows
-//   done                 click "<< Done"
-//   gallery              open the controls gallery and list its controls
-//   say TEXT             print TEXT, to tell a story between the actions
-//   pause SECONDS        keep the windows alive and answering for that long
-//                        (0 to 3600, decimals allowed), e.g. to look at them
-//   kill NAME            the first vessel of that name stays in the
-//                        simulation but is no longer live
-//   delete NAME          the first vessel of that name leaves the simulation
+//   open                        run the custom command "Brask Dialog"
+//   carrier TEXT                pick the carrier-list entry TEXT from the drop-down
+//   payload TEXT                the same for the payload list
+//   type FIELD TEXT             set the text of a field (TEXT may be empty)
+//   click BUTTON                click a button or check box
+//   spin FIELD fine|coarse up|down [K]
+//                               press a field's upper or lower arrow K times
+//   spin ID up|down [K]         the same for the up-down control ID
+//   show                        print what the dialog shows
+//   done                        click "<< Done"
+//   gallery                     open the controls gallery and list its controls
+//   say TEXT                    print TEXT, to tell a story between the actions
+//   pause SECONDS               keep the windows alive and answering for that long
+//                               (0 to 3600, decimals allowed), e.g. to look at them
+//   kill NAME                   the first vessel of that name stays in the
+//                               simulation but is no longer live
+//   delete NAME                 the first vessel of that name leaves the simulation
 //
-// A NAME is a word, or any text in double quotes, as in a scene file.
-//
-// Lines whose first non-blank character is '#', and blank lines, are ignored.
+// Words follow the scene's rules (SplitLine): blanks or tabs separate them,
+// "..." keeps blanks, a word starting with '#' begins a comment. A TEXT is
+// the remaining words joined by one blank. FIELD and BUTTON are a readable
+// name (control_names.h) or a numeric control id. `say` alone prints the rest
+// of its line as written, quotes and '#' included.
 #ifndef KESTRIX_HOST_SCRIPT_H
 #define KESTRIX_HOST_SCRIPT_H
 
@@ -34,6 +38,8 @@ struct ScriptAction {
     int line = 0;
     ActionKind kind = ActionKind::Show;
     int controlId = 0;
+    std::string controlName;     // the name the script used; empty for an id
+    std::string requiredCaption;  // click: the text the button must show, if any
     std::string text;  // also the vessel name of kill and delete
     bool up = true;
     int times = 1;

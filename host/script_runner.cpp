@@ -5,6 +5,7 @@
 #include "host/controls_gallery.h"
 #include "host/dialog_driver.h"
 #include "host/host_state.h"
+#include "host/message_text.h"
 #include "host/script.h"
 
 namespace {
@@ -45,21 +46,61 @@ void Pause(unsigned milliseconds) {
 bool RunOnScene(const ScriptAction& a, std::string* reason) {
     Scene& scene = TheHost().scene;
     const bool found = a.kind == ActionKind::Kill ? scene.Kill(a.text) : scene.Remove(a.text);
-    if (!found) *reason = "no vessel \"" + a.text + "\"";
+    if (!found) *reason = "no vessel " + InQuotes(a.text);
     return found;
 }
 
-bool RequireControl(HWND dialog, int id, const char* wantedClass, std::string* reason) {
-    const std::string cls = ControlClass(dialog, id);
+// How a message names the action's control: "control 1004" or "pos.x (1004)".
+std::string ControlLabel(const ScriptAction& a) {
+    const std::string id = std::to_string(a.controlId);
+    return a.controlName.empty() ? "control " + id : a.controlName + " (" + id + ")";
+}
+
+// A window class as a user calls it.
+std::string KindOfClass(const std::string& cls) {
+    static const char* const kKinds[][2] = {{"Edit", "field"},
+                                           {"Button", "button or check box"},
+                                           {"msctls_updown32", "pair of arrows"},
+                                           {"ComboBox", "drop-down list"},
+                                           {"Static", "label"}};
+    for (const auto& k : kKinds) {
+        if (_stricmp(cls.c_str(), k[0]) == 0) return k[1];
+    }
+    return cls + " window";
+}
+
+bool RequireControl(HWND dialog, const ScriptAction& a, const char* wantedClass,
+                    std::string* reason) {
+    const std::string cls = ControlClass(dialog, a.controlId);
     if (cls.empty()) {
-        *reason = "the dialog has no control " + std::to_string(id);
+        *reason = "the dialog has no control " + std::to_string(a.controlId);
         return false;
     }
-    if (wantedClass != nullptr && _stricmp(cls.c_str(), wantedClass) != 0) {
-        *reason = "control " + std::to_string(id) + " is a " + cls + ", not a " + wantedClass;
+    if (_stricmp(cls.c_str(), wantedClass) != 0) {
+        *reason = ControlLabel(a) + " is a " + KindOfClass(cls) + ", not a " +
+                  KindOfClass(wantedClass);
         return false;
     }
     return true;
+}
+
+// The entries there are, when the script names one that is not.
+std::string NoSuchEntry(HWND dialog, const ScriptAction& a) {
+    const bool carrier = a.kind == ActionKind::Carrier;
+    const std::vector<std::string> entries =
+        ComboEntries(dialog, carrier ? IDC_CARRIER_LIST : IDC_PAYLOAD_LIST);
+    const std::string there = entries.empty() ? "the list is empty"
+                                              : "the entries are " + ListInQuotes(entries, 5);
+    return std::string("no ") + (carrier ? "carrier" : "payload") + " entry " + InQuotes(a.text) +
+           "; " + there;
+}
+
+bool RequireCaption(HWND dialog, const ScriptAction& a, std::string* reason) {
+    if (a.requiredCaption.empty()) return true;
+    const std::string caption = ControlText(dialog, a.controlId);
+    if (caption == a.requiredCaption) return true;
+    *reason = "cannot click " + a.controlName + ": the button says " + InQuotes(caption);
+    return false;
 }
 
 bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string* reason) {
@@ -68,22 +109,23 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Payload: {
         const bool carrier = a.kind == ActionKind::Carrier;
         if (!PickComboEntry(dialog, carrier ? IDC_CARRIER_LIST : IDC_PAYLOAD_LIST, a.text)) {
-            *reason = std::string("no ") + (carrier ? "carrier" : "payload") + " entry \"" +
-                      a.text + "\"";
+            *reason = NoSuchEntry(dialog, a);
             return false;
         }
         return true;
     }
     case ActionKind::Type:
-        if (!RequireControl(dialog, a.controlId, "Edit", reason)) return false;
+        if (!RequireControl(dialog, a, "Edit", reason)) return false;
         TypeIntoField(dialog, a.controlId, a.text);
         return true;
     case ActionKind::Click:
-        if (!RequireControl(dialog, a.controlId, "Button", reason)) return false;
+        if (!RequireControl(dialog, a, "Button", reason) || !RequireCaption(dialog, a, reason)) {
+            return false;
+        }
         ClickControl(dialog, a.controlId);
         return true;
     case ActionKind::Spin:
-        if (!RequireControl(dialog, a.controlId, "msctls_updown32", reason)) return false;
+        if (!RequireControl(dialog, a, "msctls_updown32", reason)) return false;
         for (int i = 0; i < a.times && IsWindow(dialog); ++i) {
             PressSpinArrow(dialog, a.controlId, a.up);
         }

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 bool SplitLine(const std::string& line, std::vector<Token>* tokens, std::string* error) {
@@ -32,9 +31,19 @@ bool SplitLine(const std::string& line, std::vector<Token>* tokens, std::string*
     return true;
 }
 
+std::string JoinWords(const std::vector<Token>& tokens, size_t first) {
+    std::string text;
+    for (size_t i = first; i < tokens.size(); ++i) {
+        if (i > first) text += ' ';
+        text += tokens[i].text;
+    }
+    return text;
+}
+
 std::vector<std::string> SplitIntoLines(const std::string& text) {
     std::vector<std::string> lines;
-    size_t start = 0;
+    // Editors on Windows often start a UTF-8 file with a byte-order mark.
+    size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
@@ -44,18 +53,6 @@ std::vector<std::string> SplitIntoLines(const std::string& text) {
         start = end + 1;
     }
     return lines;
-}
-
-bool ReadTextFile(const std::string& path, std::string* text) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return false;
-    text->clear();
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text->append(buffer, n);
-    const bool ok = std::ferror(f) == 0;
-    std::fclose(f);
-    return ok;
 }
 
 bool ParseInt32(const std::string& text, int32_t* value) {

@@ -1,4 +1,5 @@
-// Reading the stand-in host's line-based files: scenes and scripts.
+// Reading the stand-in host's line-based files, scenes and scripts, with one
+// set of word rules for both.
 #ifndef KESTRIX_HOST_TEXT_LINES_H
 #define KESTRIX_HOST_TEXT_LINES_H
 
@@ -12,15 +13,19 @@ struct Token {
     bool quoted = false;
 };
 
-// Splits a line at blanks; "..." is one token (blanks and semicolons kept);
-// '#' outside quotes ends the line. False, with `error` set, for an
-// unterminated quote.
+// Splits a line into words: blanks and tabs separate them; "..." is one word
+// that keeps its blanks, tabs, '#' and semicolons (there is no escape: a
+// quoted word holds no '"'); a '#' that starts a word ends the line. False,
+// with `error` set, for an unterminated quote.
 bool SplitLine(const std::string& line, std::vector<Token>* tokens, std::string* error);
 
-// The lines of a text, without their line ends (LF or CR LF).
-std::vector<std::string> SplitIntoLines(const std::string& text);
+// The words from `first` on as one text, joined by one blank: what follows
+// an action that takes a free text, such as a list entry.
+std::string JoinWords(const std::vector<Token>& tokens, size_t first);
 
-bool ReadTextFile(const std::string& path, std::string* text);
+// The lines of a text, without their line ends (LF or CR LF) and without a
+// UTF-8 byte-order mark at its start.
+std::vector<std::string> SplitIntoLines(const std::string& text);
 
 // Whole-token number readers: no trailing characters, finite, in range.
 bool ParseInt32(const std::string& text, int32_t* value);

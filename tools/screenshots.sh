@@ -66,19 +66,12 @@ tools/build.sh win32 >&2
 
 export WINEPREFIX="$PWD/build/win32/wineprefix-x11" WINEARCH=win32 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+tools/wine-display-prefix.sh "$WINEPREFIX" win32
 if [ ! -f "$WINEPREFIX/.x11" ]; then
-    echo "screenshots: creating the Wine prefix $WINEPREFIX" >&2
-    wine wineboot -i </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f </dev/null >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.x11"
 fi
-# Wine's own fonts (Debian package fonts-wine), where this Wine looks for them.
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-mkdir -p "$fonts"
-for f in /usr/share/wine/fonts/*; do
-    [ -e "$fonts/${f##*/}" ] || cp "$f" "$fonts/"
-done
 
 xvfb-run -a -s "-screen 0 1024x768x24" "$PWD/tools/screenshots.sh" --inside-x "$out"
 ls -l "$out"/*.png >&2

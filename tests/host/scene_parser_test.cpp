@@ -17,11 +17,11 @@ std::string ErrorOf(const std::string& text) {
 TEST(SceneParser, ReadsVesselsWithOptionsQuotedNamesAndComments) {
     SceneDescription scene;
     std::string error;
-    ASSERT_TRUE(ParseScene("# a comment\n"
+    ASSERT_TRUE(ParseScene("\xEF\xBB\xBF# a comment after a byte-order mark\n"
                            "\n"
                            "vessel Tug carrier attach-answer=2 detach-answer=-1 params-answer=7\r\n"
                            "vessel \"Deep Space;1\" version=-2 nointerface dead # trailing\n"
-                           "vessel Old version=1\n"
+                           "vessel\tOld\tversion=1\n"
                            "attached \"Deep Space;1\" Tug pos=1,2,3 srot=0.5,0,0 jrot=0,0,-1 "
                            "vel=4.5 forces=on\n",
                            &scene, &error))
@@ -65,6 +65,9 @@ TEST(SceneParser, NamesTheFirstBadLine) {
     EXPECT_EQ(ErrorOf("vessel A version=3x\n"),
               "line 1: version must be a whole number from -32768 to 32767");
     EXPECT_EQ(ErrorOf("vessel A flying\n"), "line 1: unknown vessel option \"flying\"");
+    EXPECT_EQ(ErrorOf("vessel A fast\x01\n"), "line 1: unknown vessel option \"fast\\x01\"");
+    EXPECT_EQ(ErrorOf("vessel A\n\xEF\xBB\xBFvessel B\n"),
+              "line 2: unknown statement \"\\xef\\xbb\\xbfvessel\"");
     EXPECT_EQ(ErrorOf("vessel A attach-answer=1\n"),
               "line 1: answer options are for carriers only");
     EXPECT_EQ(ErrorOf("vessel A carrier detach-answer=x\n"),

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host/message_text.h"
 #include "host/script.h"
 #include "tests/support/host_process.h"
 
@@ -18,28 +19,28 @@ std::string ErrorOf(const std::string& text) {
     return error;
 }
 
-TEST(ScriptParser, ReadsEveryAction) {
+TEST(ScriptParser, ReadsEveryActionWithTheScenesWordRules) {
     std::vector<ScriptAction> a;
     std::string error;
-    ASSERT_TRUE(ParseScript("open\n"
+    ASSERT_TRUE(ParseScript("\xEF\xBB\xBFopen\n"
                             "  # comment\n"
                             "\n"
-                            "carrier Deep Space 1\n"
-                            "payload Probe Attached;Tug\r\n"
-                            "type 1004  5\n"
+                            "carrier\t\"Heavy  Lifter\"  # a comment\n"
+                            "payload Probe   Attached;Tug\r\n"
+                            "type 1004  \" 5\"\n"
                             "type 1007\n"
                             "click 1002\n"
                             "spin 1027 down 3\n"
-                            "spin 1003 up\n"
+                            "spin\t1003\tup\n"
                             "show\n"
                             "done\n"
-                            "say  Two blanks, kept\n",
+                            "say  \"Two\" blanks, # kept\n",
                             &a, &error))
         << error;
     ASSERT_EQ(a.size(), 11u);
     EXPECT_EQ(a[0].kind, ActionKind::Open);
     EXPECT_EQ(a[1].kind, ActionKind::Carrier);
-    EXPECT_EQ(a[1].text, "Deep Space 1");
+    EXPECT_EQ(a[1].text, "Heavy  Lifter");
     EXPECT_EQ(a[1].line, 4);
     EXPECT_EQ(a[2].text, "Probe Attached;Tug");
     EXPECT_EQ(a[3].kind, ActionKind::Type);
@@ -47,15 +48,45 @@ TEST(ScriptParser, ReadsEveryAction) {
     EXPECT_EQ(a[3].text, " 5");
     EXPECT_EQ(a[4].text, "");
     EXPECT_EQ(a[5].kind, ActionKind::Click);
+    EXPECT_EQ(a[5].requiredCaption, "");
     EXPECT_EQ(a[6].kind, ActionKind::Spin);
     EXPECT_FALSE(a[6].up);
     EXPECT_EQ(a[6].times, 3);
+    EXPECT_EQ(a[7].controlId, 1003);
     EXPECT_TRUE(a[7].up);
     EXPECT_EQ(a[7].times, 1);
     EXPECT_EQ(a[8].kind, ActionKind::Show);
     EXPECT_EQ(a[9].kind, ActionKind::Done);
     EXPECT_EQ(a[10].kind, ActionKind::Say);
-    EXPECT_EQ(a[10].text, " Two blanks, kept");
+    EXPECT_EQ(a[10].text, " \"Two\" blanks, # kept");
+}
+
+TEST(ScriptParser, ReadsControlNames) {
+    std::vector<ScriptAction> a;
+    std::string error;
+    ASSERT_TRUE(ParseScript("type srot.y 30\n"
+                            "spin vel fine down 2\n"
+                            "spin pos.z coarse up\n"
+                            "click attach\n"
+                            "click detach\n"
+                            "click add-jettison-velocity\n",
+                            &a, &error))
+        << error;
+    ASSERT_EQ(a.size(), 6u);
+    EXPECT_EQ(a[0].controlId, 1019);
+    EXPECT_EQ(a[0].controlName, "srot.y");
+    EXPECT_EQ(a[0].text, "30");
+    EXPECT_EQ(a[1].controlId, 1023);
+    EXPECT_EQ(a[1].controlName, "vel fine");
+    EXPECT_FALSE(a[1].up);
+    EXPECT_EQ(a[1].times, 2);
+    EXPECT_EQ(a[2].controlId, 1035);
+    EXPECT_EQ(a[3].controlId, 1002);
+    EXPECT_EQ(a[3].requiredCaption, "Attach");
+    EXPECT_EQ(a[4].controlId, 1002);
+    EXPECT_EQ(a[4].requiredCaption, "Detach");
+    EXPECT_EQ(a[5].controlId, 1025);
+    EXPECT_EQ(a[5].requiredCaption, "");
 }
 
 TEST(ScriptParser, ReadsGalleryAsAnActionOfItsOwn) {
@@ -105,16 +136,36 @@ TEST(ScriptParser, ReadsKillAndDeleteWithOneVesselName) {
 
 TEST(ScriptParser, NamesTheFirstBadLine) {
     EXPECT_EQ(ErrorOf("open\nfly\n"), "line 2: unknown action \"fly\"");
+    EXPECT_EQ(ErrorOf("\"open\"\n"), "line 1: an action is a plain word, not quoted text");
     EXPECT_EQ(ErrorOf("open now\n"), "line 1: open takes nothing after it");
     EXPECT_EQ(ErrorOf("carrier\n"), "line 1: carrier needs the text of a list entry");
-    EXPECT_EQ(ErrorOf("type abc 5\n"), "line 1: type needs a control id");
-    EXPECT_EQ(ErrorOf("click\n"), "line 1: click needs one control id");
-    EXPECT_EQ(ErrorOf("click 1002 1005\n"), "line 1: click needs one control id");
+    EXPECT_EQ(ErrorOf("carrier \"Tug\n"), "line 1: unterminated quote");
+    EXPECT_EQ(ErrorOf("type\n"), "line 1: type needs a field name or a control id");
+    EXPECT_EQ(ErrorOf("type posx 5\n"),
+              "line 1: unknown field \"posx\"; the fields are pos.x, pos.y, pos.z, jrot.x, "
+              "jrot.y, jrot.z, srot.x, srot.y, srot.z, vel");
+    EXPECT_EQ(ErrorOf("click\n"), "line 1: click needs one button name or control id");
+    EXPECT_EQ(ErrorOf("click 1002 1005\n"), "line 1: click needs one button name or control id");
+    EXPECT_EQ(ErrorOf("click ok\n"),
+              "line 1: unknown button \"ok\"; the buttons are attach, detach, done, add-forces, "
+              "add-jettison-velocity");
     EXPECT_EQ(ErrorOf("spin 1003 sideways\n"), "line 1: spin direction must be up or down");
+    EXPECT_EQ(ErrorOf("spin pos.x up\n"), "line 1: spin pos.x needs fine or coarse");
+    EXPECT_EQ(ErrorOf("spin pos.x fine\n"), "line 1: spin direction must be up or down");
     EXPECT_EQ(ErrorOf("spin 1003 up 0\n"),
               "line 1: spin count must be a whole number from 1 to 1000000");
+    EXPECT_EQ(ErrorOf("spin pos.x fine up 2 3\n"),
+              "line 1: spin count must be a whole number from 1 to 1000000");
     EXPECT_EQ(ErrorOf("spin up\n"),
-              "line 1: spin needs an up-down id, up or down, and an optional count");
+              "line 1: spin needs a field name and fine or coarse, or an up-down id");
+}
+
+TEST(MessageText, EscapesWhatCannotBeSeenAndListsAFew) {
+    EXPECT_EQ(InQuotes("Tug "), "\"Tug \"");
+    EXPECT_EQ(InQuotes(std::string("a\tb\r\n\\\x01\x7f\xef\xbb\xbf\0z", 13)),
+              "\"a\\tb\\r\\n\\\\\\x01\\x7f\\xef\\xbb\\xbf\\x00z\"");
+    EXPECT_EQ(ListInQuotes({"A", "B"}, 2), "\"A\", \"B\"");
+    EXPECT_EQ(ListInQuotes({"A", "B", "C"}, 2), "\"A\", \"B\" and 1 more");
 }
 
 class HostProgram : public testing::Test {
@@ -154,7 +205,14 @@ TEST_F(HostProgram, ActionThatCannotBeCarriedOutStopsThereWithExit2) {
     r = Run("vessel Tug carrier\n", "open\ncarrier Nobody\nshow\n");
     EXPECT_EQ(r.exitCode, 2u);
     EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("line 2: no carrier entry \"Nobody\""), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("line 2: no carrier entry \"Nobody\"; the entries are \"Tug\"\n"),
+              std::string::npos)
+        << r.err;
+
+    r = Run("vessel Tug carrier\n", "open\npayload Nobody\n");
+    EXPECT_NE(r.err.find("line 2: no payload entry \"Nobody\"; the list is empty\n"),
+              std::string::npos)
+        << r.err;
 
     r = Run("vessel Tug carrier\n", "delete Tug\nkill Tug\n");
     EXPECT_EQ(r.exitCode, 2u);
@@ -162,7 +220,8 @@ TEST_F(HostProgram, ActionThatCannotBeCarriedOutStopsThereWithExit2) {
 
     r = Run("vessel Tug carrier\n", "open\nclick 1004\n");
     EXPECT_EQ(r.exitCode, 2u);
-    EXPECT_NE(r.err.find("line 2: control 1004 is a Edit, not a Button"), std::string::npos)
+    EXPECT_NE(r.err.find("line 2: control 1004 is a field, not a button or check box"),
+              std::string::npos)
         << r.err;
 }
 

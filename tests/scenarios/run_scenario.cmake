@@ -1,5 +1,7 @@
 # Runs one scenario folder through the host's script mode and compares the
-# whole result with its `expected` file.
+# whole result with its `expected` file. An `args` file, one argument a line,
+# gives the host more arguments (before the scene and script), e.g. a scene
+# that is not there.
 # -DCOMMAND="wine-run;kestrix.exe" -DDIR=folder -DACTUAL=file-to-write
 # [-DPLUGIN=dll]: a plug-in DLL other than the one beside the host.
 set(args --trace --script script)
@@ -8,6 +10,10 @@ if(PLUGIN)
 endif()
 if(EXISTS ${DIR}/scene)
     list(PREPEND args --scene scene)
+endif()
+if(EXISTS ${DIR}/args)
+    file(STRINGS ${DIR}/args extra)
+    list(PREPEND args ${extra})
 endif()
 execute_process(COMMAND ${COMMAND} ${args}
                 WORKING_DIRECTORY ${DIR}

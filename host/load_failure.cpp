@@ -1,0 +1,95 @@
+#include "host/load_failure.h"
+
+#include "host/plugin_imports.h"
+
+namespace {
+
+bool ReadAt(HANDLE file, LONG offset, void* buffer, DWORD size) {
+    DWORD read = 0;
+    return SetFilePointer(file, offset, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+           ReadFile(file, buffer, size, &read, nullptr) && read == size;
+}
+
+const char* BitsOf(WORD machine) {
+    switch (machine) {
+    case IMAGE_FILE_MACHINE_I386:
+        return "32-bit";
+    case IMAGE_FILE_MACHINE_AMD64:
+        return "64-bit";
+    default:
+        return nullptr;
+    }
+}
+
+std::string WithCode(const std::string& text, DWORD code) {
+    return text + " (Windows error " + std::to_string(code) + ")";
+}
+
+std::string DescribeBadFormat(const std::string& path, DWORD code) {
+    const WORD machine = ImageMachine(path);
+    const WORD own = sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386;
+    const char* bits = BitsOf(machine);
+    if (machine == 0) return WithCode("it is not a Windows DLL", code);
+    if (machine == own) return WithCode("it is damaged or not a DLL", code);
+    if (bits == nullptr) return WithCode("it is built for another kind of processor", code);
+    return WithCode(std::string("it is a ") + bits + " DLL, which a " + BitsOf(own) +
+                        " kestrix.exe cannot load: use the " + bits + " kestrix.exe",
+                    code);
+}
+
+}  // namespace
+
+WORD ImageMachine(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    IMAGE_DOS_HEADER dos = {};
+    unsigned char pe[6] = {};
+    WORD machine = 0;
+    if (ReadAt(file, 0, &dos, sizeof dos) && dos.e_magic == IMAGE_DOS_SIGNATURE &&
+        dos.e_lfanew > 0 && ReadAt(file, dos.e_lfanew, pe, sizeof pe) && pe[0] == 'P' &&
+        pe[1] == 'E' && pe[2] == 0 && pe[3] == 0) {
+        machine = static_cast<WORD>(pe[4] | pe[5] << 8);
+    }
+    CloseHandle(file);
+    return machine;
+}
+
+std::string DescribeLoadFailure(const std::string& path, DWORD code) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return "no such file";
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return "it is a folder, not a DLL";
+    if (code == ERROR_BAD_EXE_FORMAT) return DescribeBadFormat(path, code);
+    switch (code) {
+    case ERROR_MOD_NOT_FOUND:
+        return WithCode("a DLL it needs is missing", code);
+    case ERROR_PROC_NOT_FOUND:
+        return WithCode("a function it imports is missing", code);
+    case ERROR_DLL_INIT_FAILED:
+        return WithCode("its start-up code failed", code);
+    default:
+        return WithCode("it cannot be loaded", code);
+    }
+}
+
+std::string DescribeHostMismatch(const std::string& path) {
+    const HostImports imports = ReadHostImports(path);
+    const std::string own = ExecutableFileName();
+    for (const std::string& program : imports.programs) {
+        if (_stricmp(program.c_str(), own.c_str()) != 0) {
+            return "it was built for another host: it imports from " + program + ", not from " +
+                   own;
+        }
+    }
+    if (imports.missing.empty()) return std::string();
+    const std::string& first = imports.missing.front();
+    std::string text = "it imports " + std::to_string(imports.missing.size()) +
+                       " names this " + own + " does not export, such as " + first;
+    const char* names = first[0] == '?' ? "Microsoft C++"
+                      : first.compare(0, 2, "_Z") == 0 ? "GNU C++" : nullptr;
+    if (names != nullptr) {
+        text += std::string(": it was built for the ") + own + " of the other compiler (" + names +
+                " names); take the " + own + " of its own build";
+    }
+    return text;
+}
