@@ -2,7 +2,7 @@
 #ifndef BRASK_DIALOG_SPIN_STEP_H
 #define BRASK_DIALOG_SPIN_STEP_H
 
-// 1.0 for the coarse up-downs (ids from 1027 on), 0.001 for the fine ones.
+// 1.0 for the coarse up-downs (ids from IDC_FIRST_COARSE_SPIN on), 0.001 for the fine ones.
 double SpinStepSize(int spinId);
 
 // value - delta x step, kept within [-limit, limit]. The upper arrow reports
