@@ -7,10 +7,10 @@
 
 #include <windows.h>
 
-extern HPEN gaugeShadowPen;     // RGB(64, 64, 64): lower right edges of the arrow boxes
-extern HPEN switchShadowPen;    // button shadow colour: switch edges, arcs, lever outline
-extern HBRUSH gaugeRedBrush;    // RGB(255, 0, 0): the bar of a red gauge
-extern HBRUSH switchFaceBrush;  // button face colour: the switch's class background
+extern HPEN g_gaugeShadowPen;     // RGB(64, 64, 64): lower right edges of the arrow boxes
+extern HPEN g_switchShadowPen;    // button shadow colour: switch edges, arcs, lever outline
+extern HBRUSH g_gaugeRedBrush;    // RGB(255, 0, 0): the bar of a red gauge
+extern HBRUSH g_switchFaceBrush;  // button face colour: the switch's class background
 
 // The system colours are read here, once; later changes do not reach the
 // objects.

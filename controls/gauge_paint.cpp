@@ -36,7 +36,7 @@ void DrawBoxEdges(HDC dc, const GaugeGeometry& g) {
     } else {
         Corner(dc, 0, h, 0, h - s, s, h - s);
     }
-    SelectObject(dc, gaugeShadowPen);
+    SelectObject(dc, g_gaugeShadowPen);
     Corner(dc, s - 1, 0, s - 1, s - 1, 0, s - 1);
     if (!g.vertical) {
         Corner(dc, w - 1, 0, w - 1, s - 1, w - s, s - 1);
@@ -71,7 +71,7 @@ void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs) {
     DrawArrows(dc, g);
 
     // Black outline for bar and track alike.
-    SelectObject(dc, (longs.flags & GF_RED) != 0 ? static_cast<HGDIOBJ>(gaugeRedBrush)
+    SelectObject(dc, (longs.flags & GF_RED) != 0 ? static_cast<HGDIOBJ>(g_gaugeRedBrush)
                                                  : GetStockObject(BLACK_BRUSH));
     // A track without positions has neither bar nor outline: its rectangle
     // would lie over the arrow boxes.

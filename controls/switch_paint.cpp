@@ -21,7 +21,7 @@ void DrawPlate(HDC dc, const SwitchGeometry& g) {
     Use(dc, WHITE_PEN, LTGRAY_BRUSH);
     Polygon(dc, plate, 6);
     // Right side and both lower edges in shadow.
-    SelectObject(dc, switchShadowPen);
+    SelectObject(dc, g_switchShadowPen);
     Polyline(dc, plate + 2, 4);
 }
 
@@ -33,7 +33,7 @@ void DrawCollar(HDC dc, const SwitchGeometry& g) {
     Ellipse(dc, cx - k, cy - k, cx + k + 1, cy + k + 1);
     // Arcs run counter-clockwise (the context's default): the lower right of
     // the collar's rim and the upper left of the hole's rim lie in shadow.
-    SelectObject(dc, switchShadowPen);
+    SelectObject(dc, g_switchShadowPen);
     Arc(dc, cx - e, cy - e, cx + e + 1, cy + e + 1, cx - 10, cy + 10, cx + 10, cy - 10);
     Arc(dc, cx - k, cy - k, cx + k + 1, cy + k + 1, cx + 10, cy - 10, cx - 10, cy + 10);
 }
