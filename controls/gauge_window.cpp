@@ -107,18 +107,18 @@ LRESULT OnDrag(HWND gauge, LPARAM lParam) {
 LRESULT OnRepeatTick(HWND gauge) {
     const GaugeLongs longs = ReadLongs(gauge);
     switch (GaugeRepeatState(longs.flags)) {
-    case 1:
+    case GR_STEP_DOWN:
         if (longs.value > longs.minimum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value - 1);
         Invalidate(gauge);
         Notify(gauge, SB_LINELEFT);
         break;
-    case 2:
+    case GR_STEP_UP:
         if (longs.value < longs.maximum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value + 1);
         Invalidate(gauge);
         Notify(gauge, SB_LINERIGHT);
         break;
     default:
-        break;  // idle, or both step bits after a second press
+        break;  // GR_IDLE, or GR_STEP_BOTH after a second press
     }
     return 0;
 }
