@@ -56,10 +56,11 @@ void DrawArrows(HDC dc, const GaugeGeometry& g) {
         Arrow(dc, {w - quarter, half}, {w - half, quarter}, {w - half, s - quarter});
     } else {
         const int h = g.height;
-        const int t = (3 * s) / 8;
-        Arrow(dc, {half, t}, {half - quarter, t + quarter}, {half + quarter, t + quarter});
-        Arrow(dc, {half, h - t}, {half - quarter, h - t - quarter},
-              {half + quarter, h - t - quarter});
+        const int tipInset = (3 * s) / 8;  // the arrows span 3/8 to 5/8 of the box
+        const int armInset = tipInset + quarter;
+        Arrow(dc, {half, tipInset}, {half - quarter, armInset}, {half + quarter, armInset});
+        Arrow(dc, {half, h - tipInset}, {half - quarter, h - armInset},
+              {half + quarter, h - armInset});
     }
 }
 

@@ -95,7 +95,8 @@ protected:
         return "pen rgb(" + std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) +
                "," + std::to_string(GetBValue(c)) + ")";
     }
-    // Plate, collar and hole at 40 x 60: cx 20, cy 30, a 10, b 21, e 16, k 10.
+    // Plate, collar and hole at 40 x 60: centre 20,30, plate half side 10 and radius
+    // 21, collar radius 16, hole radius 10.
     static Ops Base() {
         return {"pen white", "brush ltgray", "polygon 1,20 20,9 39,20 39,40 20,51 1,40",
                 ShadowPen(), "polyline 39,20 39,40 20,51 1,40",
@@ -111,7 +112,8 @@ protected:
 };
 
 TEST_F(SwitchPaint, EveryPositionAt40By60) {
-    // w4 8, w5 10, w6 12, t 6, k4 5.
+    // Lever half-widths 8 at the root, 10 at the cap, 12 at the face; cap length 6,
+    // face half height 5.
     EXPECT_EQ(Paint(SW_UP),
               With(Base(), {"brush ltgray", "polygon 12,31 10,7 30,7 28,31", "brush white",
                             "rect " + Box(10, 7, 31, 1), "pen white", "move 12,31", "line 10,7",
