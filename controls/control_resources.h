@@ -1,7 +1,7 @@
 // The pens and brushes both controls draw with. Created once at registration
 // and deleted at unregistration; null outside that span. Paint code selects
-// them only for the length of one paint and ends with stock objects selected,
-// so none of them is ever selected when it is deleted.
+// them through ScopedSelection, which puts back what they replaced, so none of
+// them stays selected in a context after a paint.
 #ifndef BRASK_CONTROLS_CONTROL_RESOURCES_H
 #define BRASK_CONTROLS_CONTROL_RESOURCES_H
 

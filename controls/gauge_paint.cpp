@@ -3,6 +3,7 @@
 #include "controls/control_resources.h"
 #include "controls/custom_controls.h"
 #include "controls/gauge.h"
+#include "controls/scoped_selection.h"
 
 namespace {
 
@@ -29,14 +30,14 @@ void DrawBoxEdges(HDC dc, const GaugeGeometry& g) {
     const int s = g.side;
     const int w = g.width;
     const int h = g.height;
-    SelectObject(dc, GetStockObject(WHITE_PEN));
+    ScopedSelection pen(dc, Stock(WHITE_PEN));
     Corner(dc, 0, s, 0, 0, s, 0);
     if (!g.vertical) {
         Corner(dc, w - s, s, w - s, 0, w, 0);
     } else {
         Corner(dc, 0, h, 0, h - s, s, h - s);
     }
-    SelectObject(dc, g_gaugeShadowPen);
+    pen.Change(g_gaugeShadowPen);
     Corner(dc, s - 1, 0, s - 1, s - 1, 0, s - 1);
     if (!g.vertical) {
         Corner(dc, w - 1, 0, w - 1, s - 1, w - s, s - 1);
@@ -49,7 +50,7 @@ void DrawArrows(HDC dc, const GaugeGeometry& g) {
     const int s = g.side;
     const int half = s / 2;
     const int quarter = s / 4;
-    SelectObject(dc, GetStockObject(BLACK_PEN));
+    ScopedSelection pen(dc, Stock(BLACK_PEN));
     if (!g.vertical) {
         const int w = g.width;
         Arrow(dc, {quarter, half}, {half, quarter}, {half, s - quarter});
@@ -64,16 +65,11 @@ void DrawArrows(HDC dc, const GaugeGeometry& g) {
     }
 }
 
-}  // namespace
-
-void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs) {
-    const GaugeGeometry g = MeasureGauge(width, height, longs.flags);
-    DrawBoxEdges(dc, g);
-    DrawArrows(dc, g);
-
-    // Black outline for bar and track alike.
-    SelectObject(dc, (longs.flags & GF_RED) != 0 ? static_cast<HGDIOBJ>(g_gaugeRedBrush)
-                                                 : GetStockObject(BLACK_BRUSH));
+// The bar, then the track's outline on top of it, both outlined in black.
+void DrawBarAndTrack(HDC dc, const GaugeGeometry& g, const GaugeLongs& longs) {
+    ScopedSelection pen(dc, Stock(BLACK_PEN));
+    ScopedSelection brush(dc, (longs.flags & GF_RED) != 0 ? static_cast<HGDIOBJ>(g_gaugeRedBrush)
+                                                          : Stock(BLACK_BRUSH));
     // A track without positions has neither bar nor outline: its rectangle
     // would lie over the arrow boxes.
     const bool hasTrack = g.track > 0;
@@ -82,9 +78,18 @@ void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs) {
         const GaugeBox r = GaugeBarRect(g, (longs.flags & GF_REVERSED) != 0, bar);
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
     }
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    brush.Change(Stock(NULL_BRUSH));
     if (hasTrack) {
         const GaugeBox r = GaugeTrackRect(g);
         Rectangle(dc, r.left, r.top, r.right, r.bottom);
     }
+}
+
+}  // namespace
+
+void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs) {
+    const GaugeGeometry g = MeasureGauge(width, height, longs.flags);
+    DrawBoxEdges(dc, g);
+    DrawArrows(dc, g);
+    DrawBarAndTrack(dc, g, longs);
 }

@@ -2,26 +2,21 @@
 // with its hole, and the lever. Light falls from the upper left.
 #include "controls/control_resources.h"
 #include "controls/custom_controls.h"
+#include "controls/scoped_selection.h"
 #include "controls/switch.h"
 #include "controls/switch_geometry.h"
 
 namespace {
 
-void Use(HDC dc, int stockPen, int stockBrush) {
-    SelectObject(dc, GetStockObject(stockPen));
-    SelectObject(dc, GetStockObject(stockBrush));
-}
-
-void UseBrush(HDC dc, int stockBrush) { SelectObject(dc, GetStockObject(stockBrush)); }
-
 void DrawPlate(HDC dc, const SwitchGeometry& g) {
     const int cx = g.cx, cy = g.cy, side = g.plateHalfSide, radius = g.plateRadius;
     const POINT plate[6] = {{1, cy - side},          {cx, cy - radius}, {2 * cx - 1, cy - side},
                             {2 * cx - 1, cy + side}, {cx, cy + radius}, {1, cy + side}};
-    Use(dc, WHITE_PEN, LTGRAY_BRUSH);
+    ScopedSelection pen(dc, Stock(WHITE_PEN));
+    ScopedSelection brush(dc, Stock(LTGRAY_BRUSH));
     Polygon(dc, plate, 6);
     // Right side and both lower edges in shadow.
-    SelectObject(dc, g_switchShadowPen);
+    pen.Change(g_switchShadowPen);
     Polyline(dc, plate + 2, 4);
 }
 
@@ -29,54 +24,60 @@ void DrawCollar(HDC dc, const SwitchGeometry& g) {
     const int cx = g.cx, cy = g.cy, collar = g.collarRadius, hole = g.holeRadius;
     const RECT rim = {cx - collar, cy - collar, cx + collar + 1, cy + collar + 1};
     const RECT opening = {cx - hole, cy - hole, cx + hole + 1, cy + hole + 1};
-    Use(dc, WHITE_PEN, LTGRAY_BRUSH);
+    ScopedSelection pen(dc, Stock(WHITE_PEN));
+    ScopedSelection brush(dc, Stock(LTGRAY_BRUSH));
     Ellipse(dc, rim.left, rim.top, rim.right, rim.bottom);
-    Use(dc, WHITE_PEN, GRAY_BRUSH);
+    brush.Change(Stock(GRAY_BRUSH));
     Ellipse(dc, opening.left, opening.top, opening.right, opening.bottom);
     // Arcs run counter-clockwise (the context's default): the lower right of
     // the collar's rim and the upper left of the hole's rim lie in shadow.
-    SelectObject(dc, g_switchShadowPen);
+    pen.Change(g_switchShadowPen);
     Arc(dc, rim.left, rim.top, rim.right, rim.bottom, cx - 10, cy + 10, cx + 10, cy - 10);
     Arc(dc, opening.left, opening.top, opening.right, opening.bottom, cx + 10, cy - 10, cx - 10,
         cy + 10);
 }
 
-// Lever up: light grey shaft, white cap reaching y = 1.
+// Lever up: light grey shaft, white cap reaching y = 1, both outlined in
+// shadow; its left edge and top lit.
 void DrawLeverUp(HDC dc, const SwitchGeometry& g) {
     const int cx = g.cx, cy = g.cy, root = g.rootHalfWidth, cap = g.capHalfWidth;
     const int capBottom = g.capLength + 1;
     const POINT shaft[4] = {
         {cx - root, cy + 1}, {cx - cap, capBottom}, {cx + cap, capBottom}, {cx + root, cy + 1}};
-    UseBrush(dc, LTGRAY_BRUSH);
+    ScopedSelection pen(dc, g_switchShadowPen);
+    ScopedSelection brush(dc, Stock(LTGRAY_BRUSH));
     Polygon(dc, shaft, 4);
-    UseBrush(dc, WHITE_BRUSH);
+    brush.Change(Stock(WHITE_BRUSH));
     Rectangle(dc, cx - cap, capBottom, cx + cap + 1, 1);
-    SelectObject(dc, GetStockObject(WHITE_PEN));
+    pen.Change(Stock(WHITE_PEN));
     MoveToEx(dc, cx - root, cy + 1, nullptr);
     LineTo(dc, cx - cap, capBottom);
     LineTo(dc, cx - cap, 1);
     LineTo(dc, cx + cap, 1);
 }
 
-// Lever down: white shaft, light grey cap reaching y = 2cy - 1.
+// Lever down: white shaft, light grey cap reaching y = 2cy - 1, both outlined
+// in shadow; its left edge and bottom lit.
 void DrawLeverDown(HDC dc, const SwitchGeometry& g) {
     const int cx = g.cx, cy = g.cy, root = g.rootHalfWidth, cap = g.capHalfWidth;
     const int capTop = 2 * cy - 1 - g.capLength;
     const int bottom = 2 * cy - 1;
     const POINT shaft[4] = {
         {cx - root, cy - 1}, {cx - cap, capTop}, {cx + cap, capTop}, {cx + root, cy - 1}};
-    UseBrush(dc, WHITE_BRUSH);
+    ScopedSelection pen(dc, g_switchShadowPen);
+    ScopedSelection brush(dc, Stock(WHITE_BRUSH));
     Polygon(dc, shaft, 4);
-    UseBrush(dc, LTGRAY_BRUSH);
+    brush.Change(Stock(LTGRAY_BRUSH));
     Rectangle(dc, cx - cap, capTop, cx + cap + 1, bottom);
-    SelectObject(dc, GetStockObject(WHITE_PEN));
+    pen.Change(Stock(WHITE_PEN));
     MoveToEx(dc, cx - root, cy - 1, nullptr);
     LineTo(dc, cx - cap, capTop);
     LineTo(dc, cx - cap, bottom);
     LineTo(dc, cx + cap, bottom);
 }
 
-// Lever pointing at the viewer: lit upper face, shaded lower face, white end.
+// Lever pointing at the viewer: lit upper face, shaded lower face, white end,
+// all outlined in shadow.
 void DrawLeverCentre(HDC dc, const SwitchGeometry& g) {
     // Each face runs from the hole's rim to the end face.
     const int cx = g.cx, cy = g.cy, root = g.rootHalfWidth, hole = g.holeRadius;
@@ -89,13 +90,13 @@ void DrawLeverCentre(HDC dc, const SwitchGeometry& g) {
                             {cx - face, cy + faceHeight},
                             {cx + face, cy + faceHeight},
                             {cx + root, cy + hole}};
-    UseBrush(dc, LTGRAY_BRUSH);
+    ScopedSelection pen(dc, g_switchShadowPen);
+    ScopedSelection brush(dc, Stock(LTGRAY_BRUSH));
     Polygon(dc, upper, 4);
-    UseBrush(dc, GRAY_BRUSH);
+    brush.Change(Stock(GRAY_BRUSH));
     Polygon(dc, lower, 4);
-    UseBrush(dc, WHITE_BRUSH);
+    brush.Change(Stock(WHITE_BRUSH));
     Rectangle(dc, cx - face, cy - faceHeight, cx + face + 1, cy + faceHeight + 1);
-    SelectObject(dc, GetStockObject(WHITE_PEN));
 }
 
 }  // namespace
@@ -105,7 +106,6 @@ void PaintSwitch(HDC dc, int width, int height, LONG position, LONG mode) {
     const SwitchGeometry g = MeasureSwitch(width, height);
     DrawPlate(dc, g);
     DrawCollar(dc, g);
-    // The lever is outlined in shadow; the shadow pen is still selected.
     switch (position) {
     case SW_UP:
         DrawLeverUp(dc, g);
