@@ -157,6 +157,17 @@ TEST_F(GaugeInput, TrackPressAndEveryDragMoveSetAndReportTheValue) {
                     Scroll(SB_THUMBTRACK, 60, vertical), Scroll(SB_THUMBTRACK, 0, vertical)}));
 }
 
+TEST_F(GaugeInput, APressReadsItsWordsUnsignedWhereADragReadsThemSigned) {
+    HWND g = CreateGauge(100, 20, 0, 100, 50, 0);
+    Press(g, -1, 10);  // x word 0xFFFF: 65535, beyond the right box
+    EXPECT_EQ(State(g), GR_STEP_UP);
+    Release(g);
+    HWND vertical = CreateGauge(20, 100, 0, 100, 50, GF_VERTICAL);
+    Press(vertical, 10, -1);
+    EXPECT_EQ(State(vertical), GR_STEP_UP);
+    Release(vertical);
+}
+
 TEST_F(GaugeInput, EmptyRangeOrNoTrackLeavesTheValueButStillReportsIt) {
     HWND empty = CreateGauge(100, 20, 5, 5, 9, 0);
     ValidateRect(empty, nullptr);

@@ -63,6 +63,12 @@ TEST_F(SwitchInput, QueuedClicksEachCarryThePositionTheyProduced) {
     for (const Notification& n : sent) EXPECT_EQ(n.positionSeen, SW_UP);
 }
 
+TEST_F(SwitchInput, APressReadsYUnsigned) {
+    HWND control = CreateSwitch(40, 60, 3, SW_UP, 0);
+    Click(control, -1);  // y word 0xFFFF: 65535, the lower half
+    EXPECT_EQ(Position(control), SW_DOWN);
+}
+
 TEST_F(SwitchInput, OwnerWrittenPositionsAndBlankMode) {
     HWND control = CreateSwitch(40, 60, 9, SW_CENTRE, 0);
     Click(control, 0);
