@@ -29,9 +29,16 @@ constexpr int32_t GF_VERTICAL = 0x02;    // arrow boxes at top and bottom
 constexpr int32_t GF_PRESS_LOW = 0x04;   // pressed in the left or top box
 constexpr int32_t GF_PRESS_HIGH = 0x08;  // pressed in the right or bottom box
 constexpr int32_t GF_DRAG = GF_PRESS_LOW | GF_PRESS_HIGH;  // pressed in the track
-constexpr int32_t GF_STEP_DOWN = 0x10;   // repeat state 1
-constexpr int32_t GF_STEP_UP = 0x20;     // repeat state 2
+constexpr int32_t GF_STEP_DOWN = 0x10;   // each timer tick steps the value down
+constexpr int32_t GF_STEP_UP = 0x20;     // each timer tick steps the value up
 constexpr int32_t GF_RED = 0x40;         // red bar instead of black
+
+// The repeat state, which BM_GETSTATE answers: GF_STEP_DOWN and GF_STEP_UP
+// read together as a number.
+constexpr int32_t GR_IDLE = 0;       // no arrow box held; also while dragging
+constexpr int32_t GR_STEP_DOWN = 1;  // GF_STEP_DOWN alone
+constexpr int32_t GR_STEP_UP = 2;    // GF_STEP_UP alone
+constexpr int32_t GR_STEP_BOTH = 3;  // both, after a second press without a release: no steps
 
 // ---- Switch: a two- or three-position toggle switch -----------------------
 //

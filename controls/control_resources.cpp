@@ -1,9 +1,9 @@
 #include "controls/control_resources.h"
 
-HPEN gaugeShadowPen = nullptr;
-HPEN switchShadowPen = nullptr;
-HBRUSH gaugeRedBrush = nullptr;
-HBRUSH switchFaceBrush = nullptr;
+HPEN g_gaugeShadowPen = nullptr;
+HPEN g_switchShadowPen = nullptr;
+HBRUSH g_gaugeRedBrush = nullptr;
+HBRUSH g_switchFaceBrush = nullptr;
 
 namespace {
 
@@ -16,15 +16,15 @@ void DeleteAndForget(Handle* object) {
 }  // namespace
 
 void CreateControlResources() {
-    gaugeShadowPen = CreatePen(PS_SOLID, 1, RGB(64, 64, 64));
-    switchShadowPen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-    gaugeRedBrush = CreateSolidBrush(RGB(255, 0, 0));
-    switchFaceBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    g_gaugeShadowPen = CreatePen(PS_SOLID, 1, RGB(64, 64, 64));
+    g_switchShadowPen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+    g_gaugeRedBrush = CreateSolidBrush(RGB(255, 0, 0));
+    g_switchFaceBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
 }
 
 void DeleteControlResources() {
-    DeleteAndForget(&gaugeShadowPen);
-    DeleteAndForget(&switchShadowPen);
-    DeleteAndForget(&gaugeRedBrush);
-    DeleteAndForget(&switchFaceBrush);
+    DeleteAndForget(&g_gaugeShadowPen);
+    DeleteAndForget(&g_switchShadowPen);
+    DeleteAndForget(&g_gaugeRedBrush);
+    DeleteAndForget(&g_switchFaceBrush);
 }

@@ -9,8 +9,8 @@
 LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Draws a gauge of the client size width x height showing `longs` into any
-// device context: arrow boxes, arrows, bar and track outline. Ends with stock
-// objects selected.
+// device context: arrow boxes, arrows, bar and track outline. Gives the
+// context back the pen and brush it had.
 void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs);
 
 #endif

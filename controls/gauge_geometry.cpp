@@ -51,8 +51,12 @@ int32_t GaugePressBits(GaugePart part, int32_t flags) {
     return GF_DRAG;
 }
 
-int GaugeRepeatState(int32_t flags) {
-    return static_cast<int>((static_cast<uint32_t>(flags) >> 4) & 3u);
+static_assert(GF_STEP_DOWN >> 4 == GR_STEP_DOWN && GF_STEP_UP >> 4 == GR_STEP_UP,
+              "the repeat state is the step bits shifted down");
+
+int32_t GaugeRepeatState(int32_t flags) {
+    const uint32_t stepBits = static_cast<uint32_t>(GF_STEP_DOWN | GF_STEP_UP);
+    return static_cast<int32_t>((static_cast<uint32_t>(flags) & stepBits) >> 4);
 }
 
 int32_t GaugeReleasedFlags(int32_t flags) {

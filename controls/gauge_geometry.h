@@ -46,9 +46,9 @@ GaugePart GaugePartAt(const GaugeGeometry& g, int position);
 // track.
 int32_t GaugePressBits(GaugePart part, int32_t flags);
 
-// The repeat state kept in the flags: 0 idle, 1 stepping down, 2 stepping up,
-// 3 both step bits (a second press without a release; steps nothing).
-int GaugeRepeatState(int32_t flags);
+// The repeat state kept in the flags: GR_IDLE, GR_STEP_DOWN, GR_STEP_UP or
+// GR_STEP_BOTH.
+int32_t GaugeRepeatState(int32_t flags);
 
 // The flags after a release: press and repeat state cleared, everything the
 // owner wrote kept.

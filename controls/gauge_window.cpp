@@ -69,10 +69,7 @@ LRESULT OnGetState(HWND gauge) {
     return GaugeRepeatState(GetWindowLongA(gauge, GAUGE_FLAGS));
 }
 
-LRESULT OnPress(HWND gauge, LPARAM lParam) {
-    // A press is inside the window: the coordinates are read unsigned.
-    const int x = LOWORD(lParam);
-    const int y = HIWORD(lParam);
+LRESULT OnPress(HWND gauge, int x, int y) {
     LONG flags = GetWindowLongA(gauge, GAUGE_FLAGS);
     const GaugeGeometry g = Measure(gauge, flags);
     flags |= GaugePressBits(GaugePartAt(g, g.vertical ? y : x), flags);
@@ -94,11 +91,8 @@ LRESULT OnPress(HWND gauge, LPARAM lParam) {
     return 0;
 }
 
-LRESULT OnDrag(HWND gauge, LPARAM lParam) {
+LRESULT OnDrag(HWND gauge, int x, int y) {
     if ((GetWindowLongA(gauge, GAUGE_FLAGS) & GF_DRAG) != GF_DRAG) return 0;
-    // With the capture held the mouse may be left of or above the window.
-    const int x = static_cast<short>(LOWORD(lParam));
-    const int y = static_cast<short>(HIWORD(lParam));
     SetValueFromPosition(gauge, x, y);
     Notify(gauge, SB_THUMBTRACK);
     return 0;
@@ -107,18 +101,18 @@ LRESULT OnDrag(HWND gauge, LPARAM lParam) {
 LRESULT OnRepeatTick(HWND gauge) {
     const GaugeLongs longs = ReadLongs(gauge);
     switch (GaugeRepeatState(longs.flags)) {
-    case 1:
+    case GR_STEP_DOWN:
         if (longs.value > longs.minimum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value - 1);
         Invalidate(gauge);
         Notify(gauge, SB_LINELEFT);
         break;
-    case 2:
+    case GR_STEP_UP:
         if (longs.value < longs.maximum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value + 1);
         Invalidate(gauge);
         Notify(gauge, SB_LINERIGHT);
         break;
     default:
-        break;  // idle, or both step bits after a second press
+        break;  // GR_IDLE, or GR_STEP_BOTH after a second press
     }
     return 0;
 }
@@ -154,9 +148,13 @@ LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lP
     case WM_TIMER:
         return OnRepeatTick(gauge);  // the timer id is not examined
     case WM_MOUSEMOVE:
-        return OnDrag(gauge, lParam);
+        // With the capture held the mouse may be left of or above the window:
+        // the words are signed.
+        return OnDrag(gauge, static_cast<short>(LOWORD(lParam)),
+                      static_cast<short>(HIWORD(lParam)));
     case WM_LBUTTONDOWN:
-        return OnPress(gauge, lParam);
+        // A press lands inside the window: the words are read unsigned.
+        return OnPress(gauge, LOWORD(lParam), HIWORD(lParam));
     case WM_LBUTTONUP:
         return OnRelease(gauge);
     case WM_CAPTURECHANGED:

@@ -32,7 +32,7 @@ void RegisterCustomControls(HINSTANCE instance) {
 
     wc.lpfnWndProc = SwitchWndProc;
     wc.cbWndExtra = kSwitchWindowBytes;
-    wc.hbrBackground = switchFaceBrush;
+    wc.hbrBackground = g_switchFaceBrush;
     wc.lpszClassName = kSwitchClassName;
     RegisterClassA(&wc);
 }

@@ -8,7 +8,7 @@ LRESULT CALLBACK SwitchWndProc(HWND control, UINT message, WPARAM wParam, LPARAM
 
 // Draws a switch of the client size width x height into any device context:
 // base plate, collar and the lever at `position`; nothing with SWM_BLANK.
-// Ends with stock objects selected.
+// Gives the context back the pen and brush it had.
 void PaintSwitch(HDC dc, int width, int height, LONG position, LONG mode);
 
 #endif

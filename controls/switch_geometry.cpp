@@ -19,16 +19,16 @@ SwitchGeometry MeasureSwitch(int width, int height) {
     g.cx = ClampSize(width) / 2;
     g.cy = ClampSize(height) / 2;
     const int cx = g.cx;
-    g.w4 = (2 * cx) / 5;
-    g.w5 = (5 * cx) / 10;
-    g.w6 = (6 * cx) / 10;
-    g.e = (8 * cx) / 10;
-    g.k = cx / 2;
-    g.k4 = cx / 4;
-    g.t = cx / 3;
     // tan 30 and 2 tan 30: a regular hexagon standing on a point.
-    g.a = static_cast<int>((cx - 1) * 0.57735);
-    g.b = static_cast<int>((cx - 1) * 1.1547);
+    g.plateHalfSide = static_cast<int>((cx - 1) * 0.57735);
+    g.plateRadius = static_cast<int>((cx - 1) * 1.1547);
+    g.collarRadius = (8 * cx) / 10;
+    g.holeRadius = cx / 2;
+    g.rootHalfWidth = (2 * cx) / 5;
+    g.capHalfWidth = (5 * cx) / 10;
+    g.capLength = cx / 3;
+    g.faceHalfWidth = (6 * cx) / 10;
+    g.faceHalfHeight = cx / 4;
     return g;
 }
 

@@ -7,17 +7,17 @@
 // Every size derives from the width; the height only places the centre and
 // the reach of the up and down lever's cap. Divisions truncate toward zero.
 struct SwitchGeometry {
-    int cx = 0;  // centre, W/2
-    int cy = 0;  // centre, H/2
-    int a = 0;   // half height of the base plate's vertical sides
-    int b = 0;   // distance from the centre to the plate's top and bottom points
-    int e = 0;   // collar radius
-    int k = 0;   // hole radius
-    int k4 = 0;  // half height of the centred lever's face
-    int t = 0;   // length of the up and down lever's cap
-    int w4 = 0;  // lever half-width at the centre
-    int w5 = 0;  // lever half-width at the cap
-    int w6 = 0;  // half-width of the centred lever's face
+    int cx = 0;              // centre, W/2
+    int cy = 0;              // centre, H/2
+    int plateHalfSide = 0;   // half the height of the base plate's vertical sides
+    int plateRadius = 0;     // from the centre to the plate's top and bottom points
+    int collarRadius = 0;
+    int holeRadius = 0;      // the hole in the collar the lever comes out of
+    int rootHalfWidth = 0;   // lever half-width where it leaves the centre
+    int capHalfWidth = 0;    // lever half-width at the up or down lever's cap
+    int capLength = 0;       // length of the up or down lever's cap
+    int faceHalfWidth = 0;   // the centred lever's end face, facing the viewer
+    int faceHalfHeight = 0;
 };
 
 SwitchGeometry MeasureSwitch(int width, int height);

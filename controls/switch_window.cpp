@@ -22,10 +22,9 @@ LRESULT OnPaint(HWND control) {
     return 0;
 }
 
-LRESULT OnPress(HWND control, LPARAM lParam) {
+LRESULT OnPress(HWND control, int y) {
     RECT client = {};
     GetClientRect(control, &client);
-    const int y = HIWORD(lParam);
     int32_t next = SW_UP;
     if (!NextSwitchPosition(GetWindowLongA(control, SWITCH_POSITION),
                             GetWindowLongA(control, SWITCH_MODE),
@@ -49,7 +48,8 @@ LRESULT CALLBACK SwitchWndProc(HWND control, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         return OnPaint(control);
     case WM_LBUTTONDOWN:
-        return OnPress(control, lParam);
+        // A press lands inside the window: y is read unsigned, x is not used.
+        return OnPress(control, HIWORD(lParam));
     default:
         return DefWindowProcA(control, message, wParam, lParam);
     }

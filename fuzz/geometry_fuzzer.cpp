@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(bar >= 0 && (g.track <= 0 ? bar == 0 : bar <= g.track));
     GaugeBarRect(g, reversed, bar);
     GaugeTrackRect(g);
-    Require(GaugeRepeatState(flags) >= 0 && GaugeRepeatState(flags) <= 3);
+    Require(GaugeRepeatState(flags) >= GR_IDLE && GaugeRepeatState(flags) <= GR_STEP_BOTH);
     Require((GaugeReleasedFlags(flags) & (GF_DRAG | GF_STEP_DOWN | GF_STEP_UP)) == 0);
 
     MeasureSwitch(width, height);

@@ -62,7 +62,7 @@ TEST_F(GaugeInput, ArrowBoxStepsOnEveryTickFromTheFirstAndStopsAtTheBound) {
 
     Press(g, 90, 10);  // right box: up, already at the maximum
     EXPECT_TRUE(TakeNotifications().empty()) << "nothing is sent at the press";
-    EXPECT_EQ(State(g), 2);
+    EXPECT_EQ(State(g), GR_STEP_UP);
     EXPECT_EQ(GetCapture(), g);
     Tick(g, 2);
     EXPECT_EQ(TakeNotifications(),
@@ -74,14 +74,14 @@ TEST_F(GaugeInput, ArrowBoxStepsOnEveryTickFromTheFirstAndStopsAtTheBound) {
     Release(g);
     EXPECT_TRUE(TakeNotifications().empty()) << "nothing is sent at the release";
     EXPECT_FALSE(NeedsPaint(g));
-    EXPECT_EQ(State(g), 0);
+    EXPECT_EQ(State(g), GR_IDLE);
     EXPECT_EQ(Flags(g), 0);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_FALSE(RepeatTimerRan(g)) << "the release stops the timer";
 
     Press(g, 0, 0);  // left box: down
     EXPECT_TRUE(RepeatTimerRan(g));
-    EXPECT_EQ(State(g), 1);
+    EXPECT_EQ(State(g), GR_STEP_DOWN);
     Tick(g, 3);
     EXPECT_EQ(TakeNotifications(), (Sent{Scroll(SB_LINELEFT, 99, g), Scroll(SB_LINELEFT, 98, g),
                                          Scroll(SB_LINELEFT, 97, g)}));
@@ -123,7 +123,7 @@ TEST_F(GaugeInput, ReversedAndVerticalLayoutsStepByTheirEndsAndStillScrollHorizo
 TEST_F(GaugeInput, TrackPressAndEveryDragMoveSetAndReportTheValue) {
     HWND g = CreateGauge(100, 20, 0, 100, 40, 0);  // track x 20..79, L 60
     Press(g, 20, 10);
-    EXPECT_EQ(State(g), 0);
+    EXPECT_EQ(State(g), GR_IDLE);
     EXPECT_EQ(Flags(g), GF_DRAG);
     EXPECT_EQ(GetCapture(), g);
     EXPECT_FALSE(RepeatTimerRan(g)) << "dragging runs no timer";
@@ -155,6 +155,17 @@ TEST_F(GaugeInput, TrackPressAndEveryDragMoveSetAndReportTheValue) {
               (Sent{Scroll(SB_THUMBTRACK, 50, reversed), Scroll(SB_THUMBTRACK, Low16(-9), reversed),
                     Scroll(SB_THUMBTRACK, 50, reversed), Scroll(SB_THUMBTRACK, 30, vertical),
                     Scroll(SB_THUMBTRACK, 60, vertical), Scroll(SB_THUMBTRACK, 0, vertical)}));
+}
+
+TEST_F(GaugeInput, APressReadsItsWordsUnsignedWhereADragReadsThemSigned) {
+    HWND g = CreateGauge(100, 20, 0, 100, 50, 0);
+    Press(g, -1, 10);  // x word 0xFFFF: 65535, beyond the right box
+    EXPECT_EQ(State(g), GR_STEP_UP);
+    Release(g);
+    HWND vertical = CreateGauge(20, 100, 0, 100, 50, GF_VERTICAL);
+    Press(vertical, 10, -1);
+    EXPECT_EQ(State(vertical), GR_STEP_UP);
+    Release(vertical);
 }
 
 TEST_F(GaugeInput, EmptyRangeOrNoTrackLeavesTheValueButStillReportsIt) {
@@ -198,7 +209,7 @@ TEST_F(GaugeInput, SecondPressWithoutReleaseAddsItsBitsAndBothDirectionsStepNoth
     Press(g, 5, 10);
     Press(g, 95, 10);  // the first release was lost
     EXPECT_EQ(Flags(g), GF_RED | GF_DRAG | GF_STEP_DOWN | GF_STEP_UP);
-    EXPECT_EQ(State(g), 3);
+    EXPECT_EQ(State(g), GR_STEP_BOTH);
     // Both press bits read as a track press, here in the right box.
     EXPECT_EQ(TakeNotifications(), (Sent{Scroll(SB_THUMBTRACK, 100, g)}));
     Tick(g, 2);

@@ -10,6 +10,7 @@
 #include "controls/control_resources.h"
 #include "controls/custom_controls.h"
 #include "controls/gauge.h"
+#include "controls/switch.h"
 #include "tests/controls/control_test_support.h"
 
 namespace {
@@ -56,6 +57,10 @@ const Ops kVerticalBoxes = {
     "move 10,93", "line 5,88", "move 10,93", "line 15,88",    // pointing down
 };
 
+// The context gets its own pen and brush back: in a fresh metafile context the
+// black pen (already selected after the arrows) and the white brush.
+const Ops kGivenBack = {"brush white"};
+
 // The shadow pen and red brush exist only while the classes are registered.
 class GaugePaint : public testing::Test {
 protected:
@@ -67,27 +72,28 @@ TEST_F(GaugePaint, EachLayoutDrawsItsBoxesArrowsBarAndTrack) {
     // Value 25 of 0..100 on a track of 60: a bar of 15 from the layout's end.
     EXPECT_EQ(Paint(100, 20, 25, 0, 100, 0),
               (kHorizontalBoxes + Ops{"brush black", "rect " + Box(20, 0, 35, 20), "brush null",
-                                     "rect " + Box(20, 0, 80, 20)}));
+                                     "rect " + Box(20, 0, 80, 20)} + kGivenBack));
     EXPECT_EQ(Paint(100, 20, 25, 0, 100, GF_REVERSED),
               (kHorizontalBoxes + Ops{"brush black", "rect " + Box(80, 0, 65, 20), "brush null",
-                                     "rect " + Box(20, 0, 80, 20)}));
+                                     "rect " + Box(20, 0, 80, 20)} + kGivenBack));
     EXPECT_EQ(Paint(20, 100, 25, 0, 100, GF_VERTICAL),
               (kVerticalBoxes + Ops{"brush black", "rect " + Box(0, 20, 20, 35), "brush null",
-                                   "rect " + Box(0, 20, 20, 80)}));
+                                   "rect " + Box(0, 20, 20, 80)} + kGivenBack));
     EXPECT_EQ(Paint(20, 100, 25, 0, 100, GF_VERTICAL | GF_REVERSED | GF_RED),
               (kVerticalBoxes + Ops{"brush rgb(255,0,0)", "rect " + Box(0, 80, 20, 65),
-                                   "brush null", "rect " + Box(0, 20, 20, 80)}));
+                                   "brush null", "rect " + Box(0, 20, 20, 80)} + kGivenBack));
 }
 
 TEST_F(GaugePaint, BarOnlyForARangeAndNeverOutsideTheTrack) {
-    const Ops trackOnly = {"brush black", "brush null", "rect " + Box(20, 0, 80, 20)};
+    const Ops trackOnly =
+        Ops{"brush black", "brush null", "rect " + Box(20, 0, 80, 20)} + kGivenBack;
     EXPECT_EQ(Paint(100, 20, 0, 0, 0, 0), kHorizontalBoxes + trackOnly);  // a fresh gauge
     EXPECT_EQ(Paint(100, 20, 50, 100, 0, 0), kHorizontalBoxes + trackOnly);
 
     // Values the owner wrote outside the range are drawn as the nearer bound.
     EXPECT_EQ(Paint(100, 20, 250, 0, 100, 0),
               (kHorizontalBoxes + Ops{"brush black", "rect " + Box(20, 0, 80, 20), "brush null",
-                                     "rect " + Box(20, 0, 80, 20)}));
+                                     "rect " + Box(20, 0, 80, 20)} + kGivenBack));
     // Below the range: an empty bar at the reversed end, if anything is drawn.
     for (const std::string& op : Paint(100, 20, -250, 0, 100, GF_REVERSED)) {
         if (op.rfind("rect", 0) != 0) continue;
@@ -96,9 +102,35 @@ TEST_F(GaugePaint, BarOnlyForARangeAndNeverOutsideTheTrack) {
 
     // Too short for a track: boxes and arrows only.
     const Ops stub = Paint(40, 20, 50, 0, 100, 0);
-    ASSERT_GE(stub.size(), 2u);
-    EXPECT_EQ(Ops(stub.end() - 2, stub.end()), (Ops{"brush black", "brush null"}));
+    ASSERT_GE(stub.size(), 3u);
+    EXPECT_EQ(Ops(stub.end() - 3, stub.end()), (Ops{"brush black", "brush null"} + kGivenBack));
     for (const std::string& op : stub) EXPECT_NE(op.rfind("rect", 0), 0u) << op;
+}
+
+// What the shared pens and brushes rely on: after a paint of either control
+// the context holds its own pen and brush again, whatever they were.
+TEST_F(GaugePaint, BothControlsGiveTheContextBackItsPenAndBrush) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HPEN pen = CreatePen(PS_DASH, 1, RGB(1, 2, 3));
+    HBRUSH brush = CreateSolidBrush(RGB(4, 5, 6));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    GaugeLongs red;
+    red.maximum = 100;
+    red.flags = GF_RED;
+    PaintGauge(dc, 100, 20, red);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
+    for (LONG position : {SW_UP, SW_DOWN, SW_CENTRE}) {
+        PaintSwitch(dc, 40, 60, position, 0);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen) << position;
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush) << position;
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+    DeleteDC(dc);
 }
 
 }  // namespace

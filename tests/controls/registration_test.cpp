@@ -48,7 +48,7 @@ TEST_F(Registration, ClassesAndDrawingObjectsAreAsTheControlsNeed) {
     EXPECT_EQ(control.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
     EXPECT_EQ(control.cbClsExtra, 0);
     EXPECT_EQ(control.cbWndExtra, 8);
-    EXPECT_EQ(control.hbrBackground, switchFaceBrush);
+    EXPECT_EQ(control.hbrBackground, g_switchFaceBrush);
     EXPECT_EQ(control.hCursor, nullptr);
     EXPECT_EQ(control.hIcon, nullptr);
     EXPECT_NE(control.lpfnWndProc, gauge.lpfnWndProc);
@@ -57,25 +57,26 @@ TEST_F(Registration, ClassesAndDrawingObjectsAreAsTheControlsNeed) {
     WNDCLASSA other = {};
     EXPECT_FALSE(GetClassInfoA(GetModuleHandleA("user32.dll"), kGaugeClassName, &other));
 
-    EXPECT_EQ(PenColour(gaugeShadowPen), RGB(64, 64, 64));
-    EXPECT_EQ(PenColour(switchShadowPen), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(BrushColour(gaugeRedBrush), RGB(255, 0, 0));
-    EXPECT_EQ(BrushColour(switchFaceBrush), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PenColour(g_gaugeShadowPen), RGB(64, 64, 64));
+    EXPECT_EQ(PenColour(g_switchShadowPen), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(BrushColour(g_gaugeRedBrush), RGB(255, 0, 0));
+    EXPECT_EQ(BrushColour(g_switchFaceBrush), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(Registration, UnregisteringRemovesClassesAndDeletesObjectsOnlyOnce) {
     RegisterCustomControls(instance_);
-    const HGDIOBJ objects[4] = {gaugeShadowPen, switchShadowPen, gaugeRedBrush, switchFaceBrush};
+    const HGDIOBJ objects[4] = {g_gaugeShadowPen, g_switchShadowPen, g_gaugeRedBrush,
+                                g_switchFaceBrush};
 
     UnregisterCustomControls(instance_);
     WNDCLASSA wc = {};
     EXPECT_FALSE(GetClassInfoA(instance_, kGaugeClassName, &wc));
     EXPECT_FALSE(GetClassInfoA(instance_, kSwitchClassName, &wc));
     for (HGDIOBJ object : objects) EXPECT_EQ(GetObjectType(object), 0u);
-    EXPECT_EQ(gaugeShadowPen, nullptr);
-    EXPECT_EQ(switchShadowPen, nullptr);
-    EXPECT_EQ(gaugeRedBrush, nullptr);
-    EXPECT_EQ(switchFaceBrush, nullptr);
+    EXPECT_EQ(g_gaugeShadowPen, nullptr);
+    EXPECT_EQ(g_switchShadowPen, nullptr);
+    EXPECT_EQ(g_gaugeRedBrush, nullptr);
+    EXPECT_EQ(g_switchFaceBrush, nullptr);
 
     // A second shutdown, and one without a start, find nothing to release;
     // objects created since keep living.
@@ -87,7 +88,7 @@ TEST_F(Registration, UnregisteringRemovesClassesAndDeletesObjectsOnlyOnce) {
     // And the classes can be registered afresh.
     RegisterCustomControls(instance_);
     EXPECT_TRUE(GetClassInfoA(instance_, kGaugeClassName, &wc));
-    EXPECT_EQ(GetObjectType(switchFaceBrush), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(GetObjectType(g_switchFaceBrush), static_cast<DWORD>(OBJ_BRUSH));
 }
 
 }  // namespace

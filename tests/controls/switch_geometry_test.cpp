@@ -10,18 +10,18 @@ TEST(SwitchGeometry, SizesDeriveFromTheWidthAndTheCentreFromBoth) {
     const SwitchGeometry g = MeasureSwitch(40, 60);
     EXPECT_EQ(g.cx, 20);
     EXPECT_EQ(g.cy, 30);
-    EXPECT_EQ(g.a, 10);
-    EXPECT_EQ(g.b, 21);
-    EXPECT_EQ(g.e, 16);
-    EXPECT_EQ(g.k, 10);
-    EXPECT_EQ(g.k4, 5);
-    EXPECT_EQ(g.t, 6);
-    EXPECT_EQ(g.w4, 8);
-    EXPECT_EQ(g.w5, 10);
-    EXPECT_EQ(g.w6, 12);
+    EXPECT_EQ(g.plateHalfSide, 10);
+    EXPECT_EQ(g.plateRadius, 21);
+    EXPECT_EQ(g.collarRadius, 16);
+    EXPECT_EQ(g.holeRadius, 10);
+    EXPECT_EQ(g.faceHalfHeight, 5);
+    EXPECT_EQ(g.capLength, 6);
+    EXPECT_EQ(g.rootHalfWidth, 8);
+    EXPECT_EQ(g.capHalfWidth, 10);
+    EXPECT_EQ(g.faceHalfWidth, 12);
     const SwitchGeometry empty = MeasureSwitch(0, 0);
-    EXPECT_EQ(empty.a, 0);  // (cx - 1) x 0.57735 truncates toward zero
-    EXPECT_EQ(empty.b, -1);
+    EXPECT_EQ(empty.plateHalfSide, 0);  // (cx - 1) x 0.57735 truncates toward zero
+    EXPECT_EQ(empty.plateRadius, -1);
 }
 
 TEST(SwitchGeometry, HalfHeightBelongsToTheLowerHalf) {

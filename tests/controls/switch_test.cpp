@@ -63,6 +63,12 @@ TEST_F(SwitchInput, QueuedClicksEachCarryThePositionTheyProduced) {
     for (const Notification& n : sent) EXPECT_EQ(n.positionSeen, SW_UP);
 }
 
+TEST_F(SwitchInput, APressReadsYUnsigned) {
+    HWND control = CreateSwitch(40, 60, 3, SW_UP, 0);
+    Click(control, -1);  // y word 0xFFFF: 65535, the lower half
+    EXPECT_EQ(Position(control), SW_DOWN);
+}
+
 TEST_F(SwitchInput, OwnerWrittenPositionsAndBlankMode) {
     HWND control = CreateSwitch(40, 60, 9, SW_CENTRE, 0);
     Click(control, 0);
@@ -95,14 +101,20 @@ protected:
         return "pen rgb(" + std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) +
                "," + std::to_string(GetBValue(c)) + ")";
     }
-    // Plate, collar and hole at 40 x 60: cx 20, cy 30, a 10, b 21, e 16, k 10.
+    // Every part gives the context back the pen and brush it found: in a fresh
+    // metafile context the black pen and the white brush. A selection of what
+    // is already selected is not listed.
+    // Plate, collar and hole at 40 x 60: centre 20,30, plate half side 10 and
+    // radius 21, collar radius 16, hole radius 10.
     static Ops Base() {
         return {"pen white", "brush ltgray", "polygon 1,20 20,9 39,20 39,40 20,51 1,40",
                 ShadowPen(), "polyline 39,20 39,40 20,51 1,40",
-                "pen white", "ellipse " + Box(4, 14, 37, 47),
+                "brush white", "pen black",
+                "pen white", "brush ltgray", "ellipse " + Box(4, 14, 37, 47),
                 "brush gray", "ellipse " + Box(10, 20, 31, 41),
                 ShadowPen(), "arc " + Box(4, 14, 37, 47) + " from 10,40 to 30,20",
-                "arc " + Box(10, 20, 31, 41) + " from 30,20 to 10,40"};
+                "arc " + Box(10, 20, 31, 41) + " from 30,20 to 10,40",
+                "brush white", "pen black"};
     }
     static Ops With(Ops ops, const Ops& lever) {
         ops.insert(ops.end(), lever.begin(), lever.end());
@@ -111,19 +123,21 @@ protected:
 };
 
 TEST_F(SwitchPaint, EveryPositionAt40By60) {
-    // w4 8, w5 10, w6 12, t 6, k4 5.
+    // Each lever is outlined in shadow. Lever half-widths 8 at the root, 10 at
+    // the cap, 12 at the face; cap length 6, face half height 5.
     EXPECT_EQ(Paint(SW_UP),
-              With(Base(), {"brush ltgray", "polygon 12,31 10,7 30,7 28,31", "brush white",
-                            "rect " + Box(10, 7, 31, 1), "pen white", "move 12,31", "line 10,7",
-                            "line 10,1", "line 30,1"}));
+              With(Base(), {ShadowPen(), "brush ltgray", "polygon 12,31 10,7 30,7 28,31",
+                            "brush white", "rect " + Box(10, 7, 31, 1), "pen white",
+                            "move 12,31", "line 10,7", "line 10,1", "line 30,1", "pen black"}));
     EXPECT_EQ(Paint(SW_DOWN),
-              With(Base(), {"brush white", "polygon 12,29 10,53 30,53 28,29", "brush ltgray",
+              With(Base(), {ShadowPen(), "polygon 12,29 10,53 30,53 28,29", "brush ltgray",
                             "rect " + Box(10, 53, 31, 59), "pen white", "move 12,29",
-                            "line 10,53", "line 10,59", "line 30,59"}));
+                            "line 10,53", "line 10,59", "line 30,59", "brush white",
+                            "pen black"}));
     const Ops centre =
-        With(Base(), {"brush ltgray", "polygon 12,20 8,25 32,25 28,20", "brush gray",
-                      "polygon 12,40 8,35 32,35 28,40", "brush white",
-                      "rect " + Box(8, 25, 33, 36), "pen white"});
+        With(Base(), {ShadowPen(), "brush ltgray", "polygon 12,20 8,25 32,25 28,20",
+                      "brush gray", "polygon 12,40 8,35 32,35 28,40", "brush white",
+                      "rect " + Box(8, 25, 33, 36), "pen black"});
     EXPECT_EQ(Paint(SW_CENTRE), centre);
     EXPECT_EQ(Paint(5, SWM_THREE_POS), centre);
     EXPECT_EQ(Paint(-1), centre);
