@@ -67,7 +67,10 @@ public:
 // messages; 1 or less, it must never be sent one.
 class KAPI_EXPORT VESSEL {
 public:
+    // A vessel without a name (GetName gives "").
     VESSEL(VesselHandle handle, int16_t interfaceVersion);
+    // `name` must stay valid as long as the vessel.
+    VESSEL(VesselHandle handle, int16_t interfaceVersion, const char* name);
     virtual ~VESSEL();
 
     // The vessel's name, zero-terminated; the same text kapiGetObjectName gives.
@@ -78,6 +81,7 @@ public:
 private:
     VesselHandle handle_;
     int16_t interfaceVersion_;
+    const char* name_;
 };
 
 // A vessel's class object with the generic-message callback: one synchronous
@@ -85,6 +89,7 @@ private:
 class KAPI_EXPORT MessageVessel : public VESSEL {
 public:
     MessageVessel(VesselHandle handle, int16_t interfaceVersion);
+    MessageVessel(VesselHandle handle, int16_t interfaceVersion, const char* name);
     ~MessageVessel() override;
 
     // The default answers 0 to every message.
