@@ -9,7 +9,7 @@
 
 #include "host/message_trace.h"
 #include "host/scene.h"
-#include "kapi.h"
+#include "kapi_classes.h"
 
 struct CustomCommand {
     DWORD id = 0;

@@ -1,7 +1,7 @@
 // The classes of the host interface: a plug-in's module base and the vessel
 // interfaces. They need nothing of the host but the observer of plug-in calls.
 #include "host/plugin_calls.h"
-#include "kapi.h"
+#include "kapi_classes.h"
 
 namespace kapi {
 

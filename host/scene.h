@@ -13,7 +13,7 @@
 
 #include "host/handle_index.h"
 #include "host/scene_description.h"
-#include "kapi.h"
+#include "kapi_classes.h"
 
 class MessageTrace;
 class SceneVessel;

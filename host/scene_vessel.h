@@ -10,7 +10,7 @@
 
 #include "carrierkit/payload_carrier.h"
 #include "host/scene_description.h"
-#include "kapi.h"
+#include "kapi_classes.h"
 
 class MessageTrace;
 
