@@ -3,6 +3,7 @@
 #include "host/host_state.h"
 #include "host/message_trace.h"
 #include "host/scene_parser.h"
+#include "kapi.h"
 
 BenchHost::~BenchHost() { Stop(); }
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "carrierkit/carrier_conformance.h"
+#include "carrierkit/conformance_types.h"
 #include "carrierkit/record_ledger.h"
 #include "payload/payload_protocol.h"
 

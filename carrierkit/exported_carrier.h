@@ -16,9 +16,11 @@
 #ifndef BRASK_CARRIERKIT_EXPORTED_CARRIER_H
 #define BRASK_CARRIERKIT_EXPORTED_CARRIER_H
 
+#include <windows.h>
+
 #include <stdint.h>
 
-#include "carrierkit/carrier_conformance.h"
+#include "carrierkit/conformance_types.h"
 
 extern "C" {
 typedef void*(__cdecl* CarrierCreateFn)(const char* ownName, const char* const* vesselNames,

@@ -43,3 +43,19 @@ void* HookImport(HMODULE module, const char* dll, const char* function, void* re
     }
     return nullptr;
 }
+
+void* ImportRedirects::Redirect(HMODULE module, const char* dll, const char* function,
+                                void* replacement) {
+    // Room first: a redirected free must not run while the list grows.
+    made_.reserve(made_.size() + 1);
+    void* previous = HookImport(module, dll, function, replacement);
+    if (previous != nullptr) made_.push_back(Made{module, dll, function, previous});
+    return previous;
+}
+
+void ImportRedirects::Undo() {
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+        HookImport(it->module, it->dll, it->function, it->previous);
+    }
+    made_.clear();
+}

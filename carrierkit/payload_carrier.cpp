@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "carrierkit/payload_dispatch.h"
+
 namespace {
 
 PayloadParams ParamsOf(const PayloadRecord& record) {
@@ -33,24 +35,7 @@ PayloadCarrier::~PayloadCarrier() {
 }
 
 int32_t PayloadCarrier::HandleMessage(uint32_t messageId, uint32_t parameter, void* context) {
-    switch (messageId) {
-    case PLMSG_IS_CARRIER:
-        return 1;
-    case PLMSG_IS_ATTACHED:
-        return Find(static_cast<const char*>(context)) != nullptr ? 1 : 0;
-    case PLMSG_ATTACH:
-        return Attach(static_cast<PayloadRecord*>(context));
-    case PLMSG_DETACH:
-        return Detach(parameter, static_cast<const char*>(context));
-    case PLMSG_SET_PARAMS:
-        return SetParams(static_cast<const PayloadRecord*>(context));
-    case PLMSG_GET_PARAMS:
-        return GetParams(static_cast<PayloadQuery*>(context));
-    case PLMSG_SET_FORCES:
-        return SetForces(parameter, static_cast<const char*>(context));
-    default:
-        return 0;
-    }
+    return DispatchPayloadMessage(*this, messageId, parameter, context);
 }
 
 bool PayloadCarrier::Hold(const std::string& payload, const PayloadParams& params) {
@@ -76,8 +61,9 @@ std::vector<std::string> PayloadCarrier::HeldPayloads() const {
     return names;
 }
 
+int32_t PayloadCarrier::IsAttached(const char* name) { return Find(name) != nullptr ? 1 : 0; }
+
 int32_t PayloadCarrier::Attach(PayloadRecord* record) {
-    if (record == nullptr) return 0;
     ++recordsReceived_;
     // The record is ours whatever we answer.
     const std::string name = PayloadNameFromContext(record->name);
@@ -94,8 +80,7 @@ int32_t PayloadCarrier::Attach(PayloadRecord* record) {
     return 1;
 }
 
-int32_t PayloadCarrier::Detach(uint32_t parameter, const char* name) {
-    if (name == nullptr) return 0;
+int32_t PayloadCarrier::Detach(const char* name, bool addVelocity) {
     auto it = held_.find(PayloadNameView(name));
     if (it == held_.end()) return 0;
     const std::string payload = it->first;
@@ -103,12 +88,11 @@ int32_t PayloadCarrier::Detach(uint32_t parameter, const char* name) {
     Release(it->second.attachRecord);
     held_.erase(it);
     // Told last, so that the handler sees the payload already released.
-    if (detachHandler_) detachHandler_(payload, last, parameter != 0);
+    if (detachHandler_) detachHandler_(payload, last, addVelocity);
     return 1;
 }
 
 int32_t PayloadCarrier::SetParams(const PayloadRecord* record) {
-    if (record == nullptr) return 0;
     Attachment* a = Find(record->name);
     if (a == nullptr) return 0;
     // The whole set is taken over; forces change only with PLMSG_SET_FORCES.
@@ -120,17 +104,16 @@ int32_t PayloadCarrier::SetParams(const PayloadRecord* record) {
 }
 
 int32_t PayloadCarrier::GetParams(PayloadQuery* query) {
-    if (query == nullptr) return 0;
     Attachment* a = Find(query->name);
     if (a == nullptr) return 0;
     query->record = &a->reply;
     return 1;
 }
 
-int32_t PayloadCarrier::SetForces(uint32_t parameter, const char* name) {
+int32_t PayloadCarrier::SetForces(const char* name, bool on) {
     Attachment* a = Find(name);
     if (a == nullptr) return 0;
-    a->reply.addForces = parameter != 0 ? 1 : 0;
+    a->reply.addForces = on ? 1 : 0;
     return 1;
 }
 

@@ -83,16 +83,21 @@ public:
     unsigned RecordsReleased() const { return recordsReleased_; }
 
 private:
+    template <typename Carrier>
+    friend int32_t DispatchPayloadMessage(Carrier&, uint32_t, uint32_t, void*);
+
     struct Attachment {
         PayloadRecord* attachRecord = nullptr;  // owned; null when held from the start
         PayloadRecord reply;                    // what PLMSG_GET_PARAMS points at
     };
 
+    // The messages, as DispatchPayloadMessage hands them over.
+    int32_t IsAttached(const char* name);
     int32_t Attach(PayloadRecord* record);
-    int32_t Detach(uint32_t parameter, const char* name);
+    int32_t Detach(const char* name, bool addVelocity);
     int32_t SetParams(const PayloadRecord* record);
     int32_t GetParams(PayloadQuery* query);
-    int32_t SetForces(uint32_t parameter, const char* name);
+    int32_t SetForces(const char* name, bool on);
     void Release(PayloadRecord* record);
     Attachment* Find(const char* name);
 

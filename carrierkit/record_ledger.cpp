@@ -6,8 +6,6 @@
 #include <iterator>
 #include <utility>
 
-#include "carrierkit/import_hook.h"
-
 namespace {
 
 typedef BOOL(WINAPI* HeapFreeFn)(HANDLE, DWORD, LPVOID);
@@ -49,23 +47,19 @@ RecordLedger::RecordLedger(HMODULE module)
     : module_(module != nullptr ? module : GetModuleHandleA(nullptr)) {
     if (g_ledger != nullptr) return;
     for (const char* dll : kHeapDlls) {
-        void* real =
-            HookImport(module_, dll, "HeapFree", reinterpret_cast<void*>(&WatchedHeapFree));
+        void* real = redirects_.Redirect(module_, dll, "HeapFree",
+                                         reinterpret_cast<void*>(&WatchedHeapFree));
         if (real != nullptr) {
-            realHeapFree_ = real;
-            heapFreeDll_ = dll;
+            g_realHeapFree = reinterpret_cast<HeapFreeFn>(real);
             break;
         }
     }
-    if (realHeapFree_ == nullptr) return;
-    g_realHeapFree = reinterpret_cast<HeapFreeFn>(realHeapFree_);
+    if (g_realHeapFree == nullptr) return;
     // A record given back with free or delete is a fault worth naming, and
     // must not reach the runtime's heap either.
     for (const char* dll : kRuntimeDlls) {
-        void* real = HookImport(module_, dll, "free", reinterpret_cast<void*>(&WatchedFree));
+        void* real = redirects_.Redirect(module_, dll, "free", reinterpret_cast<void*>(&WatchedFree));
         if (real != nullptr) {
-            realFree_ = real;
-            freeDll_ = dll;
             g_realFree = reinterpret_cast<FreeFn>(real);
             // The same runtime's _msize tells how large a block it frees is.
             if (HMODULE runtime = GetModuleHandleA(dll)) {
@@ -81,15 +75,11 @@ RecordLedger::RecordLedger(HMODULE module)
 
 RecordLedger::~RecordLedger() {
     if (!watching_) return;
-    Unhook();
-    for (const auto& entry : blocks_) HeapFree(GetProcessHeap(), 0, const_cast<void*>(entry.first));
-}
-
-void RecordLedger::Unhook() {
     g_ledger = nullptr;
-    HookImport(module_, heapFreeDll_, "HeapFree", realHeapFree_);
-    if (realFree_ != nullptr) HookImport(module_, freeDll_, "free", realFree_);
-    watching_ = false;
+    redirects_.Undo();
+    g_realHeapFree = nullptr;
+    g_realFree = nullptr;
+    for (const auto& entry : blocks_) HeapFree(GetProcessHeap(), 0, const_cast<void*>(entry.first));
 }
 
 void* RecordLedger::Allocate(size_t size) {

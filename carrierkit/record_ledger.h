@@ -20,6 +20,8 @@
 
 #include <map>
 
+#include "carrierkit/import_hook.h"
+
 // What fills a block once its holder is done with it.
 constexpr unsigned char kPoisonByte = 0xA5;
 
@@ -72,14 +74,9 @@ public:
     size_t RuntimeBlockSize(void* block) const;
 
 private:
-    void Unhook();
-
     HMODULE module_;
     bool watching_ = false;
-    void* realHeapFree_ = nullptr;
-    const char* heapFreeDll_ = nullptr;
-    void* realFree_ = nullptr;
-    const char* freeDll_ = nullptr;
+    ImportRedirects redirects_;
     size_t(__cdecl* runtimeSize_)(void*) = nullptr;
     // Never erased from while watching: the hooks read it on every release.
     std::map<const void*, LedgerEntry> blocks_;

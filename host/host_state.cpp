@@ -30,9 +30,4 @@ void HostState::Reset() {
     trace.SetEnabled(true);
     commands.clear();
     modules.clear();
-    initLibCalls.clear();
-    unregisteredCommandIds.clear();
-    destroyedModules.clear();
-    defDialogCalls.clear();
-    date2IntCalls = 0;
 }

@@ -1,5 +1,6 @@
 // Everything the stand-in host keeps while it runs: the scene, the message
-// trace, and what plug-ins registered with it.
+// trace, and what plug-ins registered with it. (What a plug-in calls is told
+// to an observer instead: host/plugin_calls.h.)
 #ifndef KESTRIX_HOST_HOST_STATE_H
 #define KESTRIX_HOST_HOST_STATE_H
 
@@ -8,7 +9,7 @@
 
 #include "host/message_trace.h"
 #include "host/scene.h"
-#include "kapi.h"
+#include "kapi_classes.h"
 
 struct CustomCommand {
     DWORD id = 0;
@@ -18,16 +19,10 @@ struct CustomCommand {
     void* context = nullptr;
 };
 
-// A call of kapiDefDialogProc, kept so that one can see what a dialog left
-// to the host.
-struct DefDialogCall {
-    HWND dialog;
-    UINT message;
-};
-
 struct HostState {
-    Scene scene;
+    // First: the scene's vessels trace into it.
     MessageTrace trace;
+    Scene scene{&trace};
 
     std::vector<CustomCommand> commands;
     DWORD nextCommandId = 1;  // 0 is never a valid id
@@ -35,14 +30,6 @@ struct HostState {
     std::vector<HWND> dialogs;  // open, oldest first
     HINSTANCE pluginInstance = nullptr;  // the loaded plug-in, for windows of its classes
     HWND dialogOwner = nullptr;
-
-    // Kept for those who study the plug-in's use of the interface.
-    std::vector<HINSTANCE> initLibCalls;
-    std::vector<int> unregisteredCommandIds;
-    std::vector<const kapi::Module*> destroyedModules;
-    bool keepDefDialogCalls = false;  // off by default: a long session would pile them up
-    std::vector<DefDialogCall> defDialogCalls;
-    unsigned date2IntCalls = 0;
 
     const CustomCommand* FindCommand(const std::string& label) const;
     // The newest dialog that is still open, or null.

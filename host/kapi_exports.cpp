@@ -1,55 +1,20 @@
-// The host interface as the stand-in host provides it to plug-ins.
+// The functions of the host interface as the stand-in host provides them to
+// plug-ins: they answer from the host's state.
 #include <algorithm>
 #include <cstring>
 
 #include "host/date_text.h"
 #include "host/host_state.h"
+#include "host/plugin_calls.h"
 #include "host/scene_vessel.h"
 #include "kapi.h"
 
-namespace kapi {
-
-ModuleNV::ModuleNV(HINSTANCE instance) : instance_(instance) {}
-ModuleNV::~ModuleNV() = default;
-HINSTANCE ModuleNV::GetModuleInstance() const { return instance_; }
-
-Module::Module(HINSTANCE instance) : ModuleNV(instance) {}
-Module::~Module() { TheHost().destroyedModules.push_back(this); }
-void Module::clbkSimulationBegin(int32_t) {}
-void Module::clbkSimulationEnd() {}
-void Module::clbkStepBegin(double, double, double) {}
-void Module::clbkPostStep(double, double, double) {}
-void Module::clbkTimeJump(double, double, double) {}
-void Module::clbkFocusChanged(VesselHandle, VesselHandle) {}
-void Module::clbkTimeAccChanged(double, double) {}
-void Module::clbkNewVessel(VesselHandle) {}
-void Module::clbkDeleteVessel(VesselHandle) {}
-void Module::clbkVesselJump(VesselHandle) {}
-void Module::clbkPause(bool) {}
-
-}  // namespace kapi
-
-VESSEL::VESSEL(VesselHandle handle, int16_t interfaceVersion)
-    : handle_(handle), interfaceVersion_(interfaceVersion) {}
-VESSEL::~VESSEL() = default;
-
-const char* VESSEL::GetName() const {
-    SceneVessel* v = TheHost().scene.Find(handle_);
-    return v != nullptr ? v->Name().c_str() : "";
+void InitLib(HINSTANCE instance) {
+    if (PluginCallObserver* o = PluginCallWatcher()) o->OnInitLib(instance);
 }
 
-VesselHandle VESSEL::GetHandle() const { return handle_; }
-int16_t VESSEL::GetInterfaceVersion() const { return interfaceVersion_; }
-
-MessageVessel::MessageVessel(VesselHandle handle, int16_t interfaceVersion)
-    : VESSEL(handle, interfaceVersion) {}
-MessageVessel::~MessageVessel() = default;
-int32_t MessageVessel::ReceiveMessage(uint32_t, uint32_t, void*) { return 0; }
-
-void InitLib(HINSTANCE instance) { TheHost().initLibCalls.push_back(instance); }
-
 int Date2Int(const char* date) {
-    ++TheHost().date2IntCalls;
+    if (PluginCallObserver* o = PluginCallWatcher()) o->OnDate2Int(date);
     return DayNumberFromDateText(date);
 }
 
@@ -71,8 +36,8 @@ DWORD kapiRegisterCustomCmd(const char* label, const char* description, CustomCm
 }
 
 bool kapiUnregisterCustomCmd(int commandId) {
+    if (PluginCallObserver* o = PluginCallWatcher()) o->OnUnregisterCustomCmd(commandId);
     HostState& host = TheHost();
-    host.unregisteredCommandIds.push_back(commandId);
     for (auto it = host.commands.begin(); it != host.commands.end(); ++it) {
         if (static_cast<int>(it->id) == commandId) {
             host.commands.erase(it);
@@ -99,8 +64,7 @@ void kapiCloseDialog(HWND dialog) {
 }
 
 int kapiDefDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
-    HostState& host = TheHost();
-    if (host.keepDefDialogCalls) host.defDialogCalls.push_back(DefDialogCall{dialog, message});
+    if (PluginCallObserver* o = PluginCallWatcher()) o->OnDefDialogProc(dialog, message);
     if (message == WM_CLOSE) {
         kapiCloseDialog(dialog);
         return TRUE;

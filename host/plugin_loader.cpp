@@ -3,6 +3,7 @@
 #include "host/controls_gallery.h"
 #include "host/host_state.h"
 #include "host/load_failure.h"
+#include "kapi.h"
 
 namespace {
 

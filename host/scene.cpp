@@ -2,7 +2,7 @@
 
 #include "host/scene_vessel.h"
 
-Scene::Scene() = default;
+Scene::Scene(MessageTrace* trace) : trace_(trace) {}
 
 Scene::~Scene() { Clear(); }
 
@@ -15,7 +15,7 @@ void Scene::Load(const SceneDescription& description) {
     Clear();
     auto exists = [this](const std::string& name) { return FindByName(name) != nullptr; };
     for (const VesselDescription& v : description.vessels) {
-        vessels_.push_back(std::make_unique<SceneVessel>(v, exists));
+        vessels_.push_back(std::make_unique<SceneVessel>(v, trace_, exists));
     }
     Reindex();
     for (const AttachmentDescription& a : description.attachments) {

@@ -1,4 +1,6 @@
 // The stand-in host's scene: the vessels, in index order, and their handles.
+// Each vessel is given what it needs when the scene is loaded (its
+// description, the trace), so it never reaches back for the scene.
 #ifndef KESTRIX_HOST_SCENE_H
 #define KESTRIX_HOST_SCENE_H
 
@@ -11,13 +13,15 @@
 
 #include "host/handle_index.h"
 #include "host/scene_description.h"
-#include "kapi.h"
+#include "kapi_classes.h"
 
+class MessageTrace;
 class SceneVessel;
 
 class Scene {
 public:
-    Scene();
+    // The vessels record every message they receive in `trace`, when given.
+    explicit Scene(MessageTrace* trace = nullptr);
     ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
@@ -50,6 +54,7 @@ public:
 private:
     void Reindex();
 
+    MessageTrace* trace_;
     std::vector<std::unique_ptr<SceneVessel>> vessels_;
     // The handles in index order: walking the scene by index touches no vessel.
     std::vector<VesselHandle> handles_;

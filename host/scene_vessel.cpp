@@ -1,14 +1,19 @@
 #include "host/scene_vessel.h"
 
-#include "host/host_state.h"
 #include "host/message_trace.h"
 
-SceneVessel::SceneVessel(const VesselDescription& description,
+SceneVessel::SceneVessel(const VesselDescription& description, MessageTrace* trace,
                          PayloadCarrier::VesselExists exists)
-    : MessageVessel(static_cast<VesselHandle>(&handleTarget_), description.version),
-      description_(description) {
-    if (description_.carrier) {
-        carrier_ = std::make_unique<PayloadCarrier>(description_.name, std::move(exists));
+    : SceneVessel(std::make_unique<VesselDescription>(description), trace, std::move(exists)) {}
+
+SceneVessel::SceneVessel(std::unique_ptr<VesselDescription> description, MessageTrace* trace,
+                         PayloadCarrier::VesselExists exists)
+    : MessageVessel(static_cast<VesselHandle>(&handleTarget_), description->version,
+                    description->name.c_str()),
+      trace_(trace),
+      description_(std::move(description)) {
+    if (description_->carrier) {
+        carrier_ = std::make_unique<PayloadCarrier>(description_->name, std::move(exists));
     }
 }
 
@@ -20,18 +25,17 @@ SceneVessel::~SceneVessel() {
 }
 
 int32_t SceneVessel::ReceiveMessage(uint32_t messageId, uint32_t parameter, void* context) {
-    MessageTrace& trace = TheHost().trace;
-    if (!trace.Enabled()) return Answer(messageId, parameter, context);
+    if (trace_ == nullptr || !trace_->Enabled()) return Answer(messageId, parameter, context);
 
     TraceEntry entry;
-    entry.vessel = description_.name;
+    entry.vessel = description_->name;
     entry.messageId = messageId;
     entry.parameter = parameter;
     entry.context = DecodeMessageContext(messageId, context);
     entry.forbidden = GetInterfaceVersion() <= 1;
     entry.answer = Answer(messageId, parameter, context);
     const int32_t answer = entry.answer;
-    trace.Record(std::move(entry));
+    trace_->Record(std::move(entry));
     return answer;
 }
 
@@ -41,16 +45,16 @@ int32_t SceneVessel::Answer(uint32_t messageId, uint32_t parameter, void* contex
     if (!carrier_ || GetInterfaceVersion() <= 1) return 0;
     switch (messageId) {
     case PLMSG_ATTACH:
-        if (description_.attachAnswer) {
-            return FixedAttachAnswer(*description_.attachAnswer,
+        if (description_->attachAnswer) {
+            return FixedAttachAnswer(*description_->attachAnswer,
                                      static_cast<PayloadRecord*>(context));
         }
         break;
     case PLMSG_DETACH:
-        if (description_.detachAnswer) return *description_.detachAnswer;
+        if (description_->detachAnswer) return *description_->detachAnswer;
         break;
     case PLMSG_GET_PARAMS:
-        if (description_.paramsAnswer) return *description_.paramsAnswer;
+        if (description_->paramsAnswer) return *description_->paramsAnswer;
         break;
     default:
         break;

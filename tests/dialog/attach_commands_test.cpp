@@ -5,7 +5,7 @@
 
 #include "payload/payload_protocol.h"
 #include "tests/dialog/payload_dialog_fixture.h"
-#include "tests/support/heap_watch.h"
+#include "tests/support/plugin_record_ledger.h"
 
 namespace {
 
@@ -41,8 +41,8 @@ TEST_F(Commands, AttachSendsTheTypedValuesAndRelabelsTheEntryInPlace) {
     PickPayload("Probe");
     TypeValues();
     SendDlgItemMessageA(dialog_, IDC_ADD_FORCES, BM_SETCHECK, BST_CHECKED, 0);
-    HeapWatch heap;
-    heap.Start(plugin_.Module());
+    PluginRecordLedger records;
+    records.Start(plugin_.Module(), GetModuleHandleA(nullptr));
     ClearTrace();
     EXPECT_EQ(Command(IDC_ATTACH_DETACH), TRUE);
     // Degrees become radians.
@@ -56,9 +56,11 @@ TEST_F(Commands, AttachSendsTheTypedValuesAndRelabelsTheEntryInPlace) {
     EXPECT_EQ(ControlText(dialog_, IDC_ATTACH_DETACH), "Detach");
     EXPECT_EQ(Field(IDC_POSITION_Z), "3e2");  // the fields keep what was typed
     EXPECT_EQ(Checked(IDC_ADD_FORCES), BST_CHECKED);
-    // The record went to the carrier: allocated here, never freed here.
-    EXPECT_EQ(heap.Allocations(sizeof(PayloadRecord)), 1u);
-    EXPECT_EQ(heap.Releases(), 0u);
+    // The record went to the carrier, which holds it: allocated by the
+    // plug-in, released by nobody yet.
+    const LedgerTally record = records.Tally(sizeof(PayloadRecord));
+    EXPECT_EQ(record.allocated, 1u);
+    EXPECT_EQ(record.unreleased, 1u);
     EXPECT_TRUE(Vessel("Tug")->Carrier()->Holds("Probe"));
 }
 

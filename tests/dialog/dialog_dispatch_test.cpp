@@ -3,10 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "dialog/resource.h"
 #include "tests/support/hosted_plugin.h"
+#include "tests/support/plugin_call_log.h"
 
 namespace {
 
@@ -14,12 +17,11 @@ class DialogDispatch : public testing::Test {
 protected:
     void SetUp() override {
         plugin_.Start("vessel Tug carrier\nvessel Probe\n");
-        TheHost().keepDefDialogCalls = true;
         dialog_ = plugin_.OpenDialog();
         ASSERT_NE(dialog_, nullptr);
         proc_ = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog_, DWLP_DLGPROC));
         ASSERT_NE(proc_, nullptr);
-        TheHost().defDialogCalls.clear();
+        calls_.defDialogMessages.clear();
         plugin_.ClearTrace();
     }
 
@@ -31,11 +33,11 @@ protected:
                     reinterpret_cast<LPARAM>(GetDlgItem(dialog_, id)));
     }
     size_t DefCalls(UINT message) const {
-        size_t n = 0;
-        for (const DefDialogCall& c : TheHost().defDialogCalls) n += c.message == message;
-        return n;
+        return static_cast<size_t>(std::count(calls_.defDialogMessages.begin(),
+                                              calls_.defDialogMessages.end(), message));
     }
 
+    PluginCallLog calls_;
     HostedPlugin plugin_;
     HWND dialog_ = nullptr;
     DLGPROC proc_ = nullptr;
@@ -65,7 +67,7 @@ TEST_F(DialogDispatch, HandledMessagesNeverReachTheHostDefault) {
     NMHDR other = {GetDlgItem(dialog_, IDC_SPIN_POSITION_X), IDC_SPIN_POSITION_X,
                    static_cast<UINT>(NM_CLICK)};
     EXPECT_EQ(Send(WM_NOTIFY, IDC_SPIN_POSITION_X, reinterpret_cast<LPARAM>(&other)), FALSE);
-    EXPECT_TRUE(TheHost().defDialogCalls.empty());
+    EXPECT_TRUE(calls_.defDialogMessages.empty());
     EXPECT_TRUE(plugin_.Trace().empty()) << "no message may reach a vessel";
 }
 

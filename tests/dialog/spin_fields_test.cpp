@@ -9,7 +9,7 @@
 
 #include "payload/payload_protocol.h"
 #include "tests/dialog/payload_dialog_fixture.h"
-#include "tests/support/heap_watch.h"
+#include "tests/support/plugin_record_ledger.h"
 
 namespace {
 
@@ -79,8 +79,8 @@ TEST_F(SpinFields, AttachedPayloadGetsTheCarriersValuesWithTheOneStep) {
          "attached Probe Tug pos=1.23456789,2,3 srot=0.1,0.2,0.3 jrot=1.5,0,0 vel=4 "
          "forces=on\n");
     Type(1007, "999");  // typed and not yet sent: replaced by the carrier's value
-    HeapWatch heap;
-    heap.Start(plugin_.Module());
+    PluginRecordLedger records;
+    records.Start(plugin_.Module(), GetModuleHandleA(nullptr));
     ClearTrace();
     Spin(1029, false);  // coarse down on jettison rotation x: 85.944 -> 84.944
     char expected[600];
@@ -95,9 +95,11 @@ TEST_F(SpinFields, AttachedPayloadGetsTheCarriersValuesWithTheOneStep) {
     EXPECT_EQ(Field(1007), "2.000");
     EXPECT_EQ(Field(1011), "84.944");
     // The lent record was allocated and freed by the plug-in, once.
-    EXPECT_EQ(heap.Allocations(sizeof(PayloadRecord)), 1u);
-    EXPECT_EQ(heap.Releases(), 1u);
-    EXPECT_TRUE(heap.Unreleased().empty());
+    const LedgerTally lent = records.Tally(sizeof(PayloadRecord));
+    EXPECT_EQ(lent.allocated, 1u);
+    EXPECT_EQ(lent.releasedByPlugin, 1u);
+    EXPECT_EQ(lent.releasedByHost, 0u);
+    EXPECT_EQ(lent.unreleased, 0u);
     PayloadParams p;
     ASSERT_TRUE(Vessel("Tug")->Carrier()->HeldParams("Probe", &p));
     EXPECT_TRUE(p.addForces);  // a parameter update leaves the forces alone

@@ -9,6 +9,7 @@
 #include "host/host_state.h"
 #include "host/plugin_loader.h"
 #include "tests/support/hosted_plugin.h"
+#include "tests/support/plugin_call_log.h"
 
 namespace {
 
@@ -25,14 +26,16 @@ class ModuleLifecycle : public testing::Test {
 protected:
     void SetUp() override { TheHost().Reset(); }
     void TearDown() override { TheHost().Reset(); }
+
+    PluginCallLog calls_;
 };
 
 TEST_F(ModuleLifecycle, LoadRegistersCommandAndModuleAndUnloadReleasesThemOnce) {
     HostState& host = TheHost();
     HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
     ASSERT_NE(module, nullptr);
-    ASSERT_EQ(host.initLibCalls.size(), 1u);
-    EXPECT_EQ(host.initLibCalls[0], module);
+    ASSERT_EQ(calls_.initLib.size(), 1u);
+    EXPECT_EQ(calls_.initLib[0], module);
 
     Entry<InstanceEntry>(module, "InitModule")(module);
     ASSERT_EQ(host.commands.size(), 1u);
@@ -47,10 +50,10 @@ TEST_F(ModuleLifecycle, LoadRegistersCommandAndModuleAndUnloadReleasesThemOnce) 
 
     FreeLibrary(module);
     EXPECT_TRUE(host.commands.empty());
-    ASSERT_EQ(host.unregisteredCommandIds.size(), 1u);
-    EXPECT_EQ(host.unregisteredCommandIds[0], static_cast<int>(id));
-    ASSERT_EQ(host.destroyedModules.size(), 1u);
-    EXPECT_EQ(host.destroyedModules[0], object);
+    ASSERT_EQ(calls_.unregisteredCommands.size(), 1u);
+    EXPECT_EQ(calls_.unregisteredCommands[0], static_cast<int>(id));
+    ASSERT_EQ(calls_.destroyedModules.size(), 1u);
+    EXPECT_EQ(calls_.destroyedModules[0], object);
 }
 
 TEST_F(ModuleLifecycle, ExitModuleCalledByHostAndAgainByDetachHookReleasesOnce) {
@@ -62,33 +65,31 @@ TEST_F(ModuleLifecycle, ExitModuleCalledByHostAndAgainByDetachHookReleasesOnce) 
 
     Entry<InstanceEntry>(module, "ExitModule")(module);
     Entry<InstanceEntry>(module, "ExitModule")(module);  // a host that calls it twice
-    EXPECT_EQ(host.unregisteredCommandIds.size(), 1u);
-    EXPECT_EQ(host.destroyedModules.size(), 1u);
+    EXPECT_EQ(calls_.unregisteredCommands.size(), 1u);
+    EXPECT_EQ(calls_.destroyedModules.size(), 1u);
 
     FreeLibrary(module);  // the detach hook calls ExitModule again
-    EXPECT_EQ(host.unregisteredCommandIds.size(), 1u);
-    EXPECT_EQ(host.destroyedModules.size(), 1u);
+    EXPECT_EQ(calls_.unregisteredCommands.size(), 1u);
+    EXPECT_EQ(calls_.destroyedModules.size(), 1u);
 }
 
 TEST_F(ModuleLifecycle, DetachWithoutInitModuleUnregistersIdZeroAndDestroysNothing) {
-    HostState& host = TheHost();
     HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
     ASSERT_NE(module, nullptr);
     FreeLibrary(module);
-    ASSERT_EQ(host.unregisteredCommandIds.size(), 1u);
-    EXPECT_EQ(host.unregisteredCommandIds[0], 0);
-    EXPECT_TRUE(host.destroyedModules.empty());
+    ASSERT_EQ(calls_.unregisteredCommands.size(), 1u);
+    EXPECT_EQ(calls_.unregisteredCommands[0], 0);
+    EXPECT_TRUE(calls_.destroyedModules.empty());
 }
 
 TEST_F(ModuleLifecycle, LibraryExportingOnlyTheOtherExitNameHasItCalledAtDetach) {
-    HostState& host = TheHost();
     HMODULE module = LoadLibraryA((ExecutableFolder() + "exit_alias_plugin.dll").c_str());
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(GetProcAddress(module, "ExitModule"), nullptr);
-    EXPECT_TRUE(host.unregisteredCommandIds.empty());
+    EXPECT_TRUE(calls_.unregisteredCommands.empty());
     FreeLibrary(module);
-    ASSERT_EQ(host.unregisteredCommandIds.size(), 1u);
-    EXPECT_EQ(host.unregisteredCommandIds[0], 4242);
+    ASSERT_EQ(calls_.unregisteredCommands.size(), 1u);
+    EXPECT_EQ(calls_.unregisteredCommands[0], 4242);
 }
 
 TEST_F(ModuleLifecycle, ModuleDateIsOneConstantText) {
@@ -102,14 +103,13 @@ TEST_F(ModuleLifecycle, ModuleDateIsOneConstantText) {
 }
 
 TEST_F(ModuleLifecycle, GetModuleVersionAsksTheHostOnce) {
-    HostState& host = TheHost();
     HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
     ASSERT_NE(module, nullptr);
     VersionEntry version = Entry<VersionEntry>(module, "GetModuleVersion");
     const int expected = DayNumberFromDateText("Aug 30 2010");
     ASSERT_NE(expected, 0);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(version(), expected);
-    EXPECT_EQ(host.date2IntCalls, 1u);
+    EXPECT_EQ(calls_.date2Int, 1u);
     FreeLibrary(module);
 }
 

@@ -20,12 +20,7 @@ CountingMap<TimerKey, const char*> g_timers;
 size_t g_created = 0;
 size_t g_released = 0;
 
-struct Installed {
-    const char* dll;
-    const char* name;
-    void** real;
-};
-std::vector<Installed> g_installed;
+ImportRedirects g_redirects;  // empty whenever no watch runs
 
 void Created(void* handle, const char* kind, const char* function) {
     if (handle == nullptr) return;
@@ -41,10 +36,7 @@ void Released(void* handle) {
 }
 
 void Install(HMODULE module, const char* dll, const char* name, void* replacement, void** real) {
-    void* previous = HookImport(module, dll, name, replacement);
-    if (previous == nullptr) return;
-    *real = previous;
-    g_installed.push_back(Installed{dll, name, real});
+    if (void* previous = g_redirects.Redirect(module, dll, name, replacement)) *real = previous;
 }
 
 // One redirect per creating function: calls the real one, notes the handle.
@@ -196,7 +188,6 @@ void WatchUser(HMODULE module) {
 
 void ObjectWatch::Start(HMODULE module) {
     Stop();
-    module_ = module;
     g_live.clear();
     g_timers.clear();
     g_created = 0;
@@ -206,13 +197,9 @@ void ObjectWatch::Start(HMODULE module) {
 }
 
 void ObjectWatch::Stop() {
-    if (module_ == nullptr) return;
-    for (const Installed& i : g_installed) HookImport(module_, i.dll, i.name, *i.real);
-    g_installed.clear();
-    module_ = nullptr;
+    g_redirects.Undo();
 }
 
-size_t ObjectWatch::Watched() const { return g_installed.size(); }
 size_t ObjectWatch::Created() const { return g_created; }
 size_t ObjectWatch::Released() const { return g_released; }
 

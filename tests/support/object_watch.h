@@ -18,17 +18,12 @@ public:
     void Start(HMODULE module);
     void Stop();
 
-    // Functions of the module that were redirected: those it imports.
-    size_t Watched() const;
     size_t Created() const;
     size_t Released() const;
     // "GDI CreatePen", "menu CreateMenu", "timer SetTimer", ... for every
     // object created and not released yet. A menu or a timer of a window
     // that is gone went with the window.
     std::vector<std::string> Live() const;
-
-private:
-    HMODULE module_ = nullptr;
 };
 
 #endif

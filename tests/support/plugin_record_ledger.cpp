@@ -1,6 +1,5 @@
 #include "tests/support/plugin_record_ledger.h"
 
-#include "carrierkit/import_hook.h"
 #include "tests/support/counting_heap.h"
 
 namespace {
@@ -61,38 +60,19 @@ BOOL WINAPI HostFree(HANDLE heap, DWORD flags, LPVOID block) {
 
 void PluginRecordLedger::Start(HMODULE plugin, HMODULE host) {
     Stop();
-    plugin_ = plugin;
-    host_ = host;
     g_live.clear();
     g_released.clear();
     g_tally.clear();
+    const char* kernel = "KERNEL32.dll";
     g_pluginAlloc = reinterpret_cast<HeapAllocFn>(
-        HookImport(plugin, "KERNEL32.dll", "HeapAlloc", reinterpret_cast<void*>(&PluginAlloc)));
+        redirects_.Redirect(plugin, kernel, "HeapAlloc", reinterpret_cast<void*>(&PluginAlloc)));
     g_pluginFree = reinterpret_cast<HeapFreeFn>(
-        HookImport(plugin, "KERNEL32.dll", "HeapFree", reinterpret_cast<void*>(&PluginFree)));
+        redirects_.Redirect(plugin, kernel, "HeapFree", reinterpret_cast<void*>(&PluginFree)));
     g_hostFree = reinterpret_cast<HeapFreeFn>(
-        HookImport(host, "KERNEL32.dll", "HeapFree", reinterpret_cast<void*>(&HostFree)));
+        redirects_.Redirect(host, kernel, "HeapFree", reinterpret_cast<void*>(&HostFree)));
 }
 
-void PluginRecordLedger::Stop() {
-    if (plugin_ != nullptr) {
-        if (g_pluginAlloc != nullptr) {
-            HookImport(plugin_, "KERNEL32.dll", "HeapAlloc",
-                       reinterpret_cast<void*>(g_pluginAlloc));
-        }
-        if (g_pluginFree != nullptr) {
-            HookImport(plugin_, "KERNEL32.dll", "HeapFree", reinterpret_cast<void*>(g_pluginFree));
-        }
-    }
-    if (host_ != nullptr && g_hostFree != nullptr) {
-        HookImport(host_, "KERNEL32.dll", "HeapFree", reinterpret_cast<void*>(g_hostFree));
-    }
-    g_pluginAlloc = nullptr;
-    g_pluginFree = nullptr;
-    g_hostFree = nullptr;
-    plugin_ = nullptr;
-    host_ = nullptr;
-}
+void PluginRecordLedger::Stop() { redirects_.Undo(); }
 
 LedgerTally PluginRecordLedger::Tally(SIZE_T size) const {
     LedgerTally result;

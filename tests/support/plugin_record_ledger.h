@@ -1,11 +1,14 @@
-// Follows every block the plug-in allocates on the process heap to its
-// release, and tells who released it: the plug-in itself, or the host's
-// code (the carriers that received it). A block released twice, or one that
-// nobody releases, shows up here.
+// Follows every block the plug-in allocates on the process heap (its payload
+// records) to its release, and tells who released it: the plug-in itself, or
+// the host's code (the carriers that received it). A block released twice,
+// or one that nobody releases, shows up here. Its books are kept on the
+// counting heap, out of the heap census's sight.
 #ifndef KESTRIX_TESTS_PLUGIN_RECORD_LEDGER_H
 #define KESTRIX_TESTS_PLUGIN_RECORD_LEDGER_H
 
 #include <windows.h>
+
+#include "carrierkit/import_hook.h"
 
 struct LedgerTally {
     size_t allocated = 0;
@@ -27,8 +30,7 @@ public:
     LedgerTally Tally(SIZE_T size) const;
 
 private:
-    HMODULE plugin_ = nullptr;
-    HMODULE host_ = nullptr;
+    ImportRedirects redirects_;
 };
 
 #endif

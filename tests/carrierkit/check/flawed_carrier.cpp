@@ -4,6 +4,9 @@
 #include <cstring>
 #include <memory>
 
+#include "carrierkit/payload_carrier.h"
+#include "carrierkit/payload_dispatch.h"
+
 namespace {
 
 struct NamedFlaw {
@@ -34,12 +37,6 @@ const NamedFlaw kFlaws[] = {
     {"CrashesOnUnknownName", Flaw::CrashesOnUnknownName},
 };
 
-std::string NameOf(const char* text) {
-    size_t n = 0;
-    while (n < kPayloadNameMax && text[n] != '\0') ++n;
-    return std::string(text, n);
-}
-
 }  // namespace
 
 bool FlawNamed(const std::string& name, Flaw* flaw) {
@@ -65,32 +62,13 @@ FlawedCarrier::~FlawedCarrier() {
 }
 
 int32_t FlawedCarrier::Receive(uint32_t messageId, uint32_t parameter, void* context) {
-    switch (messageId) {
-    case PLMSG_IS_CARRIER:
-        return 1;
-    case PLMSG_IS_ATTACHED:
-        return Find(static_cast<const char*>(context)) != nullptr ? 1 : 0;
-    case PLMSG_ATTACH:
-        return Attach(static_cast<PayloadRecord*>(context));
-    case PLMSG_DETACH:
-        return Detach(static_cast<char*>(context));
-    case PLMSG_SET_PARAMS:
-        SetParams(static_cast<const PayloadRecord*>(context));
-        return 1;
-    case PLMSG_GET_PARAMS:
-        return GetParams(static_cast<PayloadQuery*>(context));
-    case PLMSG_SET_FORCES: {
-        Held* h = Find(static_cast<const char*>(context));
-        if (h != nullptr && flaw_ != Flaw::ForgetsForces) h->params.addForces = parameter != 0;
-        return h != nullptr ? 1 : 0;
-    }
-    default:
-        return 0;
-    }
+    return DispatchPayloadMessage(*this, messageId, parameter, context);
 }
 
+int32_t FlawedCarrier::IsAttached(const char* name) { return Find(name) != nullptr ? 1 : 0; }
+
 int32_t FlawedCarrier::Attach(PayloadRecord* record) {
-    const std::string name = NameOf(record->name);
+    const std::string name = PayloadNameFromContext(record->name);
     const bool itself = name == own_ && flaw_ != Flaw::AttachesItself;
     if (name.empty() || itself || vessels_.count(name) == 0 || held_.count(name) != 0) {
         if (flaw_ != Flaw::NeverFreesRefused) Release(record);
@@ -107,7 +85,7 @@ int32_t FlawedCarrier::Attach(PayloadRecord* record) {
     return flaw_ == Flaw::AnswersTwoForYes ? 2 : 1;
 }
 
-int32_t FlawedCarrier::Detach(char* name) {
+int32_t FlawedCarrier::Detach(char* name, bool) {
     auto it = Lookup(name);
     if (it == held_.end()) return 0;
     if (flaw_ == Flaw::WritesNameText) name[0] = '#';
@@ -120,17 +98,17 @@ int32_t FlawedCarrier::Detach(char* name) {
     return flaw_ == Flaw::AnswersTwoForYes ? 2 : 1;
 }
 
-void FlawedCarrier::SetParams(const PayloadRecord* record) {
+int32_t FlawedCarrier::SetParams(const PayloadRecord* record) {
     Held* h = Find(record->name);
     if (flaw_ == Flaw::FreesLentRecord) Release(const_cast<PayloadRecord*>(record));
-    if (h == nullptr) return;
-    if (flaw_ == Flaw::KeepsLentRecord) {
+    if (h != nullptr && flaw_ == Flaw::KeepsLentRecord) {
         h->lent = record;
-        return;
+    } else if (h != nullptr) {
+        const int32_t forces = h->params.addForces;
+        h->params = *record;
+        h->params.addForces = forces;
     }
-    const int32_t forces = h->params.addForces;
-    h->params = *record;
-    h->params.addForces = forces;
+    return 1;  // the editor ignores the answer
 }
 
 int32_t FlawedCarrier::GetParams(PayloadQuery* query) {
@@ -176,6 +154,13 @@ int32_t FlawedCarrier::GetParams(PayloadQuery* query) {
     return 1;
 }
 
+int32_t FlawedCarrier::SetForces(const char* name, bool on) {
+    Held* h = Find(name);
+    if (h == nullptr) return 0;
+    if (flaw_ != Flaw::ForgetsForces) h->params.addForces = on;
+    return 1;
+}
+
 void FlawedCarrier::Release(PayloadRecord* record) {
     if (record == nullptr) return;
     if (flaw_ == Flaw::ReleasesWithFree) {
@@ -186,8 +171,8 @@ void FlawedCarrier::Release(PayloadRecord* record) {
 }
 
 std::map<std::string, FlawedCarrier::Held>::iterator FlawedCarrier::Lookup(const char* name) {
-    if (name == nullptr) return held_.end();
-    const std::string asked = NameOf(name);
+    if (name == nullptr) return held_.end();  // a query without a name
+    const std::string asked = PayloadNameFromContext(name);
     if (flaw_ == Flaw::ComparesWholeBuffers) {
         for (auto it = held_.begin(); it != held_.end(); ++it) {
             char key[kPayloadNameMax + 1] = {};

@@ -1,6 +1,7 @@
 // A small carrier of the tests' own, written apart from the reference one and
-// the example, that can be given one flaw. Without a flaw it keeps every
-// promise, so whatever carrier_check finds against it comes from the flaw.
+// the example (it shares only their message switch and name reading), that
+// can be given one flaw. Without a flaw it keeps every promise, so whatever
+// carrier_check finds against it comes from the flaw.
 // Some flaws release blocks twice or with the wrong allocator: run it only
 // under the check, which counts such releases instead of doing them.
 #ifndef KESTRIX_TESTS_CARRIERKIT_CHECK_FLAWED_CARRIER_H
@@ -50,16 +51,21 @@ public:
     int32_t Receive(uint32_t messageId, uint32_t parameter, void* context);
 
 private:
+    template <typename Carrier>
+    friend int32_t DispatchPayloadMessage(Carrier&, uint32_t, uint32_t, void*);
+
     struct Held {
         PayloadRecord* record = nullptr;      // the accepted attach record
         PayloadRecord params;                 // what PLMSG_GET_PARAMS gives
         const PayloadRecord* lent = nullptr;  // KeepsLentRecord's kept pointer
     };
 
+    int32_t IsAttached(const char* name);
     int32_t Attach(PayloadRecord* record);
-    int32_t Detach(char* name);
-    void SetParams(const PayloadRecord* record);
+    int32_t Detach(char* name, bool addVelocity);
+    int32_t SetParams(const PayloadRecord* record);
     int32_t GetParams(PayloadQuery* query);
+    int32_t SetForces(const char* name, bool on);
     void Release(PayloadRecord* record);
     std::map<std::string, Held>::iterator Lookup(const char* name);
     Held* Find(const char* name);
