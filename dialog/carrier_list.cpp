@@ -1,7 +1,5 @@
 #include "dialog/carrier_list.h"
 
-#include <cstring>
-
 #include "dialog/dialog_handlers.h"
 #include "dialog/dialog_text.h"
 #include "dialog/payload_label.h"
@@ -9,10 +7,6 @@
 #include "dialog/resource.h"
 #include "payload/payload_protocol.h"
 #include "payload/payload_send.h"
-
-bool NameReaches(const char* name, VesselHandle handle) {
-    return std::strlen(name) < kNameSize && kapiGetVesselByName(name) == handle;
-}
 
 void FillCarrierList(HWND dialog) {
     // Looked up once: a look-up by id walks the dialog's children (under Wine
@@ -27,7 +21,7 @@ void FillCarrierList(HWND dialog) {
         MessageVessel* receiver = PayloadReceiver(kapiGetVesselInterface(handle));
         if (receiver != nullptr &&
             SendPayloadMessage(receiver, PLMSG_IS_CARRIER, 0, nullptr) != 0 &&
-            NameReaches(name, handle)) {
+            NameReachesVessel(name, handle)) {
             SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         }
     }

@@ -13,9 +13,4 @@ void FillCarrierList(HWND dialog);
 // it no longer exists, or it must not be messaged.
 MessageVessel* GetSelectedCarrier(HWND dialog);
 
-// Every later message finds its vessel by name; a name shared with an
-// earlier vessel leads there instead, and one too long for a label would be
-// cut to another name, so neither can stand for `handle`.
-bool NameReaches(const char* name, VesselHandle handle);
-
 #endif

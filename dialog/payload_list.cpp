@@ -1,6 +1,5 @@
 #include "dialog/payload_list.h"
 
-#include "dialog/carrier_list.h"
 #include "dialog/dialog_handlers.h"
 #include "dialog/dialog_text.h"
 #include "dialog/payload_fields.h"
@@ -24,7 +23,7 @@ void AppendHolder(char* label, size_t size) {
         MessageVessel* receiver = PayloadReceiver(vessel);
         if (receiver != nullptr && SendPayloadMessage(receiver, PLMSG_IS_ATTACHED, 0, name) != 0) {
             const char* holder = vessel->GetName();
-            BuildAttachedLabel(name, NameReaches(holder, handle) ? holder : "", label, size);
+            BuildAttachedLabel(name, NameReachesVessel(holder, handle) ? holder : "", label, size);
             return;
         }
     }

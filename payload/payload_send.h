@@ -21,6 +21,12 @@ inline MessageVessel* PayloadReceiver(VESSEL* vessel) {
 // vessel, it is not alive, has no interface, or must not be messaged.
 MessageVessel* PayloadReceiverByName(const char* name);
 
+// Every message finds its vessel by name: true when `name` leads back to the
+// vessel `handle`. A name shared with an earlier vessel leads there instead,
+// and one longer than a record's name would be cut to another name, so
+// neither can stand for `handle`.
+bool NameReachesVessel(const char* name, VesselHandle handle);
+
 // One synchronous call of the receiver's generic-message callback.
 inline int32_t SendPayloadMessage(MessageVessel* receiver, uint32_t messageId, uint32_t parameter,
                                   void* context) {
