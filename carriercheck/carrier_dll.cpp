@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "carriercheck/dll_problems.h"
-#include "carriercheck/pe_file.h"
+#include "peimage/pe_file.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "carriercheck/pe_file.h"
+#include "peimage/pe_file.h"
 
 // Not an image this program can load: no PE file, a program, another
 // architecture than `ownMachine`.

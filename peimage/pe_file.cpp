@@ -1,4 +1,4 @@
-#include "carriercheck/pe_file.h"
+#include "peimage/pe_file.h"
 
 namespace {
 

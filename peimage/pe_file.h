@@ -1,8 +1,8 @@
-// What carrier_check needs to know of a DLL before it loads it, read from the
+// What a program needs to know of a DLL before it loads it, read from the
 // file's bytes: its machine, whether it is a DLL, the DLLs it imports from and
 // the names it exports. Plain parsing, every read bounded by the bytes given.
-#ifndef KESTRIX_CARRIERCHECK_PE_FILE_H
-#define KESTRIX_CARRIERCHECK_PE_FILE_H
+#ifndef KESTRIX_PEIMAGE_PE_FILE_H
+#define KESTRIX_PEIMAGE_PE_FILE_H
 
 #include <stddef.h>
 #include <stdint.h>
