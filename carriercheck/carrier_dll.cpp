@@ -80,8 +80,8 @@ std::string LoadProblem(DWORD error, const PeFile& pe, const std::string& fullPa
     if (error == ERROR_MOD_NOT_FOUND) {
         const std::string folder = fullPath.substr(0, fullPath.find_last_of("\\/") + 1);
         std::vector<std::string> missing;
-        for (const std::string& dll : pe.imports) {
-            if (!DependencyFound(dll, folder)) missing.push_back(dll);
+        for (const PeImport& import : pe.imports) {
+            if (!DependencyFound(import.dll, folder)) missing.push_back(import.dll);
         }
         if (!missing.empty()) return MissingDependencyProblem(missing);
         return "cannot be loaded: the DLLs it imports from are present, but one of them "
