@@ -3,12 +3,10 @@
 #include <vector>
 
 #include "carriercheck/dll_problems.h"
+#include "peimage/image_file.h"
 #include "peimage/pe_file.h"
 
 namespace {
-
-// Larger than any carrier DLL, small enough to read whole.
-const DWORD kLargestFile = 256u << 20;
 
 std::string WindowsError(DWORD error) {
     char text[512] = {};
@@ -34,25 +32,13 @@ bool ReadWhole(const std::string& path, std::vector<unsigned char>* bytes, std::
         *problem = "is a folder, not a DLL";
         return false;
     }
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        *problem = "cannot be read (" + WindowsError(GetLastError()) + ")";
-        return false;
-    }
-    DWORD high = 0;
-    const DWORD size = GetFileSize(file, &high);
-    bool read = false;
-    if (high == 0 && size <= kLargestFile) {
-        bytes->resize(size);
-        DWORD got = 0;
-        read = size == 0 || (ReadFile(file, bytes->data(), size, &got, nullptr) && got == size);
-        if (!read) *problem = "cannot be read (" + WindowsError(GetLastError()) + ")";
-    } else {
+    const DWORD error = ReadImageFile(path, bytes);
+    if (error == ERROR_FILE_TOO_LARGE) {
         *problem = "is too large for a DLL";
+    } else if (error != 0) {
+        *problem = "cannot be read (" + WindowsError(error) + ")";
     }
-    CloseHandle(file);
-    return read;
+    return error == 0;
 }
 
 bool FileExists(const std::string& path) {

@@ -53,18 +53,6 @@ std::string NearMiss(const PeFile& pe) {
 
 }  // namespace
 
-uint16_t OwnMachine() {
-#if defined(_M_X64) || defined(__x86_64__)
-    return 0x8664;
-#elif defined(_M_IX86) || defined(__i386__)
-    return 0x014C;
-#elif defined(_M_ARM64) || defined(__aarch64__)
-    return 0xAA64;
-#else
-    return 0;
-#endif
-}
-
 std::string ImageProblem(const PeFile& pe, uint16_t ownMachine) {
     if (!pe.valid) return "is not a Windows DLL (it has no PE header)";
     if (!pe.dll) return "is a program, not a DLL";

@@ -21,7 +21,4 @@ std::string ExportProblem(const PeFile& pe);
 // The DLLs it imports from that cannot be found, and what to do about them.
 std::string MissingDependencyProblem(const std::vector<std::string>& missing);
 
-// The machine value of this program's own architecture.
-uint16_t OwnMachine();
-
 #endif

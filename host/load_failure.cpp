@@ -4,12 +4,6 @@
 
 namespace {
 
-bool ReadAt(HANDLE file, LONG offset, void* buffer, DWORD size) {
-    DWORD read = 0;
-    return SetFilePointer(file, offset, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
-           ReadFile(file, buffer, size, &read, nullptr) && read == size;
-}
-
 const char* BitsOf(WORD machine) {
     switch (machine) {
     case IMAGE_FILE_MACHINE_I386:
@@ -25,9 +19,9 @@ std::string WithCode(const std::string& text, DWORD code) {
     return text + " (Windows error " + std::to_string(code) + ")";
 }
 
-std::string DescribeBadFormat(const std::string& path, DWORD code) {
-    const WORD machine = ImageMachine(path);
-    const WORD own = sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386;
+std::string DescribeBadFormat(const PeFile& image, DWORD code) {
+    const WORD machine = image.machine;
+    const WORD own = OwnMachine();
     const char* bits = BitsOf(machine);
     if (machine == 0) return WithCode("it is not a Windows DLL", code);
     if (machine == own) return WithCode("it is damaged or not a DLL", code);
@@ -39,27 +33,11 @@ std::string DescribeBadFormat(const std::string& path, DWORD code) {
 
 }  // namespace
 
-WORD ImageMachine(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;
-    IMAGE_DOS_HEADER dos = {};
-    unsigned char pe[6] = {};
-    WORD machine = 0;
-    if (ReadAt(file, 0, &dos, sizeof dos) && dos.e_magic == IMAGE_DOS_SIGNATURE &&
-        dos.e_lfanew > 0 && ReadAt(file, dos.e_lfanew, pe, sizeof pe) && pe[0] == 'P' &&
-        pe[1] == 'E' && pe[2] == 0 && pe[3] == 0) {
-        machine = static_cast<WORD>(pe[4] | pe[5] << 8);
-    }
-    CloseHandle(file);
-    return machine;
-}
-
-std::string DescribeLoadFailure(const std::string& path, DWORD code) {
+std::string DescribeLoadFailure(const std::string& path, const PeFile& image, DWORD code) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return "no such file";
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return "it is a folder, not a DLL";
-    if (code == ERROR_BAD_EXE_FORMAT) return DescribeBadFormat(path, code);
+    if (code == ERROR_BAD_EXE_FORMAT) return DescribeBadFormat(image, code);
     switch (code) {
     case ERROR_MOD_NOT_FOUND:
         return WithCode("a DLL it needs is missing", code);
@@ -72,8 +50,8 @@ std::string DescribeLoadFailure(const std::string& path, DWORD code) {
     }
 }
 
-std::string DescribeHostMismatch(const std::string& path) {
-    const HostImports imports = ReadHostImports(path);
+std::string DescribeHostMismatch(const PeFile& image) {
+    const HostImports imports = FindHostImports(image);
     const std::string own = ExecutableFileName();
     for (const std::string& program : imports.programs) {
         if (_stricmp(program.c_str(), own.c_str()) != 0) {

@@ -6,20 +6,18 @@
 
 #include <string>
 
-// The machine a Windows image is built for (IMAGE_FILE_MACHINE_I386,
-// IMAGE_FILE_MACHINE_AMD64, ...); 0 for a file that is no Windows image or
-// cannot be read.
-WORD ImageMachine(const std::string& path);
+#include "peimage/pe_file.h"
 
-// The reason LoadLibrary failed with `code` for `path`, e.g. "it is a 64-bit
-// DLL, which a 32-bit kestrix.exe cannot load: ...".
-std::string DescribeLoadFailure(const std::string& path, DWORD code);
+// The reason LoadLibrary failed with `code` for `path`, whose file holds
+// `image`, e.g. "it is a 64-bit DLL, which a 32-bit kestrix.exe cannot
+// load: ...".
+std::string DescribeLoadFailure(const std::string& path, const PeFile& image, DWORD code);
 
 // Why a plug-in was built for another host, read from its imports without
 // running its code: it imports from another program, or names this program
 // does not export (a plug-in imports the host's interface by the host's file
 // name and by C++ names, which each compiler decorates its own way). Empty
 // when its imports from programs are all here, or it cannot be read.
-std::string DescribeHostMismatch(const std::string& path);
+std::string DescribeHostMismatch(const PeFile& image);
 
 #endif

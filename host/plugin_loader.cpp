@@ -3,6 +3,7 @@
 #include "host/controls_gallery.h"
 #include "host/host_state.h"
 #include "host/load_failure.h"
+#include "host/plugin_imports.h"
 #include "kapi.h"
 
 namespace {
@@ -32,7 +33,8 @@ bool LoadedPlugin::Load(const std::string& path, std::string* error) {
     const size_t modulesBefore = host.modules.size();
     // Checked first: the loader would leave what it cannot resolve to fail
     // when the plug-in's start-up code calls it.
-    const std::string mismatch = DescribeHostMismatch(path);
+    const PeFile image = ReadPluginImage(path);
+    const std::string mismatch = DescribeHostMismatch(image);
     if (!mismatch.empty()) {
         *error = "cannot load plug-in " + path + ": " + mismatch;
         return false;
@@ -40,7 +42,7 @@ bool LoadedPlugin::Load(const std::string& path, std::string* error) {
     module_ = LoadLibraryA(path.c_str());
     if (module_ == nullptr) {
         const DWORD code = GetLastError();
-        *error = "cannot load plug-in " + path + ": " + DescribeLoadFailure(path, code);
+        *error = "cannot load plug-in " + path + ": " + DescribeLoadFailure(path, image, code);
         return false;
     }
     FARPROC entry = GetProcAddress(module_, "InitModule");

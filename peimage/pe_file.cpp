@@ -198,3 +198,15 @@ std::string MachineName(uint16_t machine) {
     }
     }
 }
+
+uint16_t OwnMachine() {
+#if defined(_M_X64) || defined(__x86_64__)
+    return 0x8664;
+#elif defined(_M_IX86) || defined(__i386__)
+    return 0x014C;
+#elif defined(_M_ARM64) || defined(__aarch64__)
+    return 0xAA64;
+#else
+    return 0;
+#endif
+}

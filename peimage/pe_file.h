@@ -31,4 +31,7 @@ PeFile ReadPeFile(const unsigned char* bytes, size_t size);
 // "32-bit (x86)", "64-bit (x64)", "ARM64"... for a machine value.
 std::string MachineName(uint16_t machine);
 
+// The machine value of this program's own architecture.
+uint16_t OwnMachine();
+
 #endif
