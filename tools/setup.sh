@@ -8,6 +8,12 @@
 # with its PE import libraries (libwine-dev) for both architectures.
 # Idempotent: a package that is already installed is skipped, and apt is not
 # touched at all when everything is present.
+#
+# A mirror may serve one architecture's package index broken for days. Then
+# the update goes on with the lists apt has, and when the install cannot be
+# resolved because amd64 packages are newer than any i386 twin apt can see
+# (Multi-Arch: same needs the two equal), it is tried once more with those
+# packages pinned, on both architectures, to the newest version both have.
 set -euo pipefail
 
 packages=(
@@ -41,5 +47,74 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -q >&2
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+if ! "${sudo_cmd[@]}" apt-get update -q >"$log" 2>&1; then
+    cat "$log" >&2
+    failed=$(sed -n 's/^E: Failed to fetch \([^ ]*\).*/\1/p' "$log")
+    if [ -z "$failed" ]; then
+        echo "setup: apt-get update failed, and not on a package index; stopping" >&2
+        exit 1
+    fi
+    for index in $failed; do
+        echo "setup: the package index $index could not be fetched; going on with the lists apt has" >&2
+    done
+fi
+
+install() {
+    "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "$@"
+}
+
+# The i386 packages the missing ones need, and each installed amd64 package
+# among them whose version has no i386 twin: pinned, both architectures, to
+# the newest version both have (apt lists versions newest first). Prints
+# "name=version name:i386=version", a line each.
+twin_pins() {
+    local wanted=() p
+    for p in "${missing[@]}"; do
+        case $p in *:i386) wanted+=("$p") ;; esac
+    done
+    [ ${#wanted[@]} -gt 0 ] || return 0
+    local names
+    names=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
+        --no-breaks --no-replaces --no-enhances "${wanted[@]}" 2>/dev/null |
+        sed -n 's/^\([^ <][^ ]*\):i386$/\1/p' | sort -u)
+    [ -n "$names" ] || return 0
+    # shellcheck disable=SC2086 # one word a name
+    {
+        dpkg-query -W -f='installed ${Package} ${Architecture} ${Multi-Arch} ${Status} ${Version}\n' \
+            $names 2>/dev/null || true
+        apt-cache madison $names $(printf '%s:i386 ' $names) 2>/dev/null |
+            awk -F' [|] ' '{ n = $1; gsub(/ /, "", n); sub(/:i386$/, "", n)
+                             split($3, w, " "); print "offered", n, w[length(w) - 1], $2 }'
+    } | awk '
+        $1 == "installed" && $3 == "amd64" && $4 == "same" && $7 == "installed" { have[$2] = $8 }
+        $1 == "offered" { key = $2 " " $3 " " $4; offered[key] = 1; if ($3 == "amd64") order[$2] = order[$2] " " $4 }
+        END {
+            for (n in have) {
+                if ((n " i386 " have[n]) in offered) continue
+                k = split(order[n], vs, " ")
+                for (i = 1; i <= k; i++)
+                    if ((n " i386 " vs[i]) in offered) { print n "=" vs[i], n ":i386=" vs[i]; break }
+            }
+        }'
+}
+
+if install "${missing[@]}" >"$log" 2>&1; then
+    cat "$log" >&2
+    exit 0
+fi
+cat "$log" >&2
+pins=$(twin_pins | tr '\n' ' ')
+if [ -z "$pins" ]; then
+    echo "setup: could not install: ${missing[*]}" >&2
+    exit 1
+fi
+echo "setup: retrying with versions both architectures have: $pins" >&2
+# shellcheck disable=SC2086 # one word a pin
+if ! install -o APT::Default-Release="$(. /etc/os-release; echo "$VERSION_CODENAME")" \
+        --allow-downgrades "${missing[@]}" $pins >&2; then
+    echo "setup: could not install: ${missing[*]} (even with $pins)" >&2
+    exit 1
+fi
