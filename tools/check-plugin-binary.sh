@@ -9,30 +9,34 @@
 # - with --arch, it is built for that architecture (x86 or x64);
 # - with --abi, every import from the host carries that C++ ABI's decorated
 #   name: Microsoft's (msvc, "?Name@...") or mingw-w64 g++'s (gnu, "_Z..."),
-#   so that a host built with that compiler resolves them.
+#   so that a host built with that compiler resolves them;
+# - with --version, it carries a version resource that names the product
+#   "Brask Dialog" and gives that file version, as a file's properties show.
 #
-# Usage: check-plugin-binary.sh [--arch x86|x64] [--abi msvc|gnu] [--host FILE] DLL
+# Usage: check-plugin-binary.sh [--arch x86|x64] [--abi msvc|gnu] [--version V] [--host FILE] DLL
 #   --host   the host executable the plug-in may import from (kestrix.exe)
 # Prints one line per problem and exits 1, or prints what it found and
 # exits 0. Uses $OBJDUMP if set, else the mingw-w64 objdump, which reads
-# both architectures.
+# both architectures, and binutils' strings for the version resource.
 set -eu
 
 me=check-plugin-binary
 arch=
 abi=
+version=
 host=kestrix.exe
 while [ $# -gt 1 ]; do
     case $1 in
     --arch) arch=$2; shift 2 ;;
     --abi) abi=$2; shift 2 ;;
     --host) host=$2; shift 2 ;;
+    --version) version=$2; shift 2 ;;
     *) break ;;
     esac
 done
 if [ $# -ne 1 ] || { [ -n "$arch" ] && [ "$arch" != x86 ] && [ "$arch" != x64 ]; } ||
     { [ -n "$abi" ] && [ "$abi" != msvc ] && [ "$abi" != gnu ]; }; then
-    echo "usage: $me [--arch x86|x64] [--abi msvc|gnu] [--host FILE] DLL" >&2
+    echo "usage: $me [--arch x86|x64] [--abi msvc|gnu] [--version V] [--host FILE] DLL" >&2
     exit 2
 fi
 dll=$1
@@ -110,8 +114,22 @@ if [ "$address_entries" -ne "$named" ]; then
     problem "has $((address_entries - named)) export(s) by ordinal only, without a name"
 fi
 
+# The resource's texts are UTF-16: each value follows its key.
+if [ -n "$version" ]; then
+    texts=$(strings -e l "$dll")
+    value() { printf '%s\n' "$texts" | awk -v key="$1" 'found { print; exit } $0 == key { found = 1 }'; }
+    if ! printf '%s\n' "$texts" | grep -qx VS_VERSION_INFO; then
+        problem "carries no version resource"
+    else
+        [ "$(value ProductName)" = "Brask Dialog" ] ||
+            problem "its version resource names the product \"$(value ProductName)\", not \"Brask Dialog\""
+        [ "$(value FileVersion)" = "$version" ] ||
+            problem "its version resource gives the file version \"$(value FileVersion)\", not \"$version\""
+    fi
+fi
+
 if [ $problems -gt 0 ]; then
     echo "$me: $dll: $problems problem(s)" >&2
     exit 1
 fi
-echo "$me: $dll: ok ($built${abi:+, $abi ABI}; imports:" $imports"; exports:" $exports")"
+echo "$me: $dll: ok ($built${abi:+, $abi ABI}${version:+, version $version}; imports:" $imports"; exports:" $exports")"
