@@ -5,15 +5,17 @@
 # replaced by a wider face and "Parent Vessel" no longer fits its label.
 # Cheap when the prefix is ready. Usage: wine-display-prefix.sh PREFIX [ARCH]
 set -eu
-export WINEPREFIX="$1" WINEARCH="${2:-win32}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+kestrix_root=$(cd "$(dirname "$0")/.." && pwd)
+. "$kestrix_root/tools/wine-env.sh"
+export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+kestrix_use_wine "${2:-win32}"
 if [ ! -f "$WINEPREFIX/.display" ]; then
     echo "creating the Wine prefix $WINEPREFIX" >&2
     mkdir -p "$WINEPREFIX"
-    wine wineboot -i </dev/null >/dev/null 2>&1
-    wineserver -w
+    "$kestrix_wine" wineboot -i </dev/null >/dev/null 2>&1 || true
+    "$kestrix_wineserver" -w
     touch "$WINEPREFIX/.display"
 fi
-# Wine's own fonts (Debian package fonts-wine), where this Wine looks for them.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 for f in /usr/share/wine/fonts/*; do

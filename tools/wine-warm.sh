@@ -2,17 +2,27 @@
 # Makes a Wine prefix ready for fast headless runs; cheap when it already is.
 #
 # - The prefix is created with the null graphics driver, so that windows,
-#   dialogs and controls work without any display.
+#   dialogs and controls work without any display. A win64 prefix is made by
+#   the 64-bit loader alone (tools/wine-env.sh); Wine's try at its 32-bit
+#   half fails where 32-bit programs do not run, and the prefix works without.
 # - The server and Wine's own service processes are started here, with their
 #   output detached: started by a test instead, they would inherit the test
-#   runner's pipes and keep it waiting.
+#   runner's pipes and keep it waiting. Nor may they inherit the lock (fd 9):
+#   they outlive this script, and the next warm-up would wait for them.
 # - A hidden window (notepad) keeps the desktop open between processes;
 #   without it every process waits a second for the desktop to close. It ends
 #   by itself after KESTRIX_WINE_KEEPALIVE seconds (default 1800), or with
 #   "wineserver -k".
 # Usage: wine-warm.sh PREFIX [ARCH]
 set -eu
-export WINEPREFIX="$1" WINEARCH="${2:-win32}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+kestrix_root=$(cd "$(dirname "$0")/.." && pwd)
+. "$kestrix_root/tools/wine-env.sh"
+export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+kestrix_use_wine "${2:-win32}"
+if [ "$WINEARCH" = win32 ] && ! kestrix_can_run_32bit; then
+    echo "wine-warm: cannot run the 32-bit prefix $WINEPREFIX: $kestrix_no_32bit_why" >&2
+    exit 1
+fi
 mkdir -p "$WINEPREFIX"
 pidfile="$WINEPREFIX/.keepalive.pid"
 alive() { [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; }
@@ -22,11 +32,13 @@ exec 9>"$WINEPREFIX.lock"
 flock 9
 alive && exit 0
 if [ ! -f "$WINEPREFIX/.headless" ]; then
-    wine wineboot -i </dev/null >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
-    wineserver -w
+    "$kestrix_wine" wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+    "$kestrix_wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
+        </dev/null >/dev/null 2>&1 9>&-
+    "$kestrix_wineserver" -w 9>&-
     touch "$WINEPREFIX/.headless"
 fi
-wine wineboot </dev/null >/dev/null 2>&1
-setsid timeout "${KESTRIX_WINE_KEEPALIVE:-1800}" wine notepad </dev/null >/dev/null 2>&1 9>&- &
+"$kestrix_wine" wineboot </dev/null >/dev/null 2>&1 9>&- || true
+setsid timeout "${KESTRIX_WINE_KEEPALIVE:-1800}" "$kestrix_wine" notepad \
+    </dev/null >/dev/null 2>&1 9>&- &
 echo $! >"$pidfile"
