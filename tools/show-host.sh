@@ -3,6 +3,7 @@
 #
 # Usage: tools/show-host.sh [--arch win32|win64] [KESTRIX-OPTIONS...]
 #   e.g. tools/show-host.sh --scene my.scene
+#   --arch: by default win32, or win64 where this machine runs no 32-bit programs
 #
 # The build's test prefix has Wine's null graphics driver, where windows are
 # drawn nowhere (kestrix.exe says so and exits 3); this runs the host in a
@@ -11,15 +12,19 @@
 #   xvfb-run -a tools/show-host.sh
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-arch=win32
+kestrix_root=$root
+. "$root/tools/wine-env.sh"
 if [ "${1:-}" = "--arch" ]; then
     arch=${2:-}
     shift 2 || true
+    case $arch in
+    win32 | win64) ;;
+    *) echo "show-host: --arch takes win32 or win64" >&2; exit 2 ;;
+    esac
+else
+    kestrix_pick_arch show-host
+    arch=$kestrix_arch
 fi
-case $arch in
-win32 | win64) ;;
-*) echo "show-host: --arch takes win32 or win64" >&2; exit 2 ;;
-esac
 if [ -z "${DISPLAY:-}" ]; then
     echo "show-host: no X display (DISPLAY is not set): run this from a desktop session," >&2
     echo "show-host: or on a virtual display: xvfb-run -a tools/show-host.sh" >&2
@@ -30,5 +35,6 @@ if [ ! -f "$root/build/$arch/bin/kestrix.exe" ]; then
 fi
 prefix=$root/build/$arch/wineprefix-display
 "$root/tools/wine-display-prefix.sh" "$prefix" "$arch"
-export WINEPREFIX="$prefix" WINEARCH="$arch" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-exec wine "$root/build/$arch/bin/kestrix.exe" "$@"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+kestrix_use_wine "$arch"
+exec "$kestrix_wine" "$root/build/$arch/bin/kestrix.exe" "$@"

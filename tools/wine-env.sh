@@ -30,25 +30,24 @@ kestrix_can_run_32bit() {
         _boot=$(cat /proc/sys/kernel/random/boot_id 2>/dev/null || echo unknown)
         if [ -f "$_cache" ] && [ "$(sed -n 1p "$_cache")" = "$_boot" ]; then
             _answer=$(sed -n 2p "$_cache")
-            _fresh=no
+            _tell=no
         else
             _answer=$(kestrix_probe_32bit)
             mkdir -p "$kestrix_root/build"
             printf '%s\n%s\n' "$_boot" "$_answer" >"$_cache.$$" && mv "$_cache.$$" "$_cache"
-            _fresh=yes
+            _tell=yes
         fi
         [ "$_answer" = yes ] && return 0
         kestrix_no_32bit_why=${_answer#no: }
     else
-        # An override is told every time a script takes it, unless already
-        # told to this process's parent.
-        _fresh=${KESTRIX_32BIT_TOLD:-yes}
+        _tell=yes
     fi
-    if [ "$_fresh" = yes ]; then
+    # Told once: the scripts and programs this one starts stay quiet.
+    if [ $_tell = yes ] && [ "${KESTRIX_32BIT_TOLD:-}" != yes ]; then
         echo "kestrix: 32-bit programs do not run here: $kestrix_no_32bit_why;" \
              "the 32-bit flavours are built and checked as files, the 64-bit ones run" >&2
-        export KESTRIX_32BIT_TOLD=no
     fi
+    export KESTRIX_32BIT_TOLD=yes
     return 1
 }
 
@@ -90,13 +89,17 @@ kestrix_use_wine() {
     esac
 }
 
-# kestrix_pick_arch WHAT: sets kestrix_arch to win32 where 32-bit programs
-# run, else to win64, saying so on stderr for WHAT (the script's name).
+# kestrix_pick_arch WHAT [SUFFIX]: sets kestrix_arch to win32 where 32-bit
+# programs run, else to win64, and then says so in one line on stderr for
+# WHAT (the script's name), naming the flavour win64SUFFIX and why.
 kestrix_pick_arch() {
+    _told=${KESTRIX_32BIT_TOLD:-}
+    export KESTRIX_32BIT_TOLD=yes
     if kestrix_can_run_32bit; then
         kestrix_arch=win32
+        [ -n "$_told" ] || unset KESTRIX_32BIT_TOLD
     else
         kestrix_arch=win64
-        echo "$1: runs the 64-bit flavour: $kestrix_no_32bit_why" >&2
+        echo "$1: runs the 64-bit flavour win64${2:-}, since $kestrix_no_32bit_why" >&2
     fi
 }
