@@ -120,6 +120,34 @@ TEST_F(GaugeInput, ReversedAndVerticalLayoutsStepByTheirEndsAndStillScrollHorizo
                     Scroll(SB_LINERIGHT, 51, up)}));
 }
 
+TEST_F(GaugeInput, ArrowBoxHeldAtEitherBoundKeepsValueAndReportsInEitherLayout) {
+    // A minimum off zero and below it, so a step past it shows in the low 16 bits.
+    HWND normal = CreateGauge(100, 20, -3, 7, -3, 0);
+    HWND reversed = CreateGauge(100, 20, -3, 7, -3, GF_REVERSED);
+    for (HWND g : {normal, reversed}) {
+        const bool isReversed = g == reversed;
+        Press(g, isReversed ? 95 : 5, 10);  // the box that steps down
+        EXPECT_EQ(State(g), GR_STEP_DOWN);
+        Tick(g, 3);
+        Release(g);
+        EXPECT_EQ(Value(g), -3);
+        SetWindowLongA(g, GAUGE_VALUE, 7);
+        Press(g, isReversed ? 5 : 95, 10);  // the box that steps up
+        EXPECT_EQ(State(g), GR_STEP_UP);
+        Tick(g, 3);
+        Release(g);
+        EXPECT_EQ(Value(g), 7);
+    }
+    const Notification normalAtMin = Scroll(SB_LINELEFT, Low16(-3), normal);
+    const Notification normalAtMax = Scroll(SB_LINERIGHT, 7, normal);
+    const Notification reversedAtMin = Scroll(SB_LINELEFT, Low16(-3), reversed);
+    const Notification reversedAtMax = Scroll(SB_LINERIGHT, 7, reversed);
+    EXPECT_EQ(TakeNotifications(),
+              (Sent{normalAtMin, normalAtMin, normalAtMin, normalAtMax, normalAtMax, normalAtMax,
+                    reversedAtMin, reversedAtMin, reversedAtMin, reversedAtMax, reversedAtMax,
+                    reversedAtMax}));
+}
+
 TEST_F(GaugeInput, TrackPressAndEveryDragMoveSetAndReportTheValue) {
     HWND g = CreateGauge(100, 20, 0, 100, 40, 0);  // track x 20..79, L 60
     Press(g, 20, 10);
