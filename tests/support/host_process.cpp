@@ -73,11 +73,13 @@ ProcessResult RunKestrix(const std::vector<std::string>& args) {
     PROCESS_INFORMATION pi = {};
     ProcessResult result;
     result.exitCode = 0xFFFFFFFFul;
+    bool stopped = false;
     if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
                        &pi)) {
         if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_TIMEOUT) {
             TerminateProcess(pi.hProcess, kTimedOut);
             WaitForSingleObject(pi.hProcess, 5000);
+            stopped = true;
         }
         DWORD code = 0;
         GetExitCodeProcess(pi.hProcess, &code);
@@ -90,5 +92,6 @@ ProcessResult RunKestrix(const std::vector<std::string>& args) {
     CloseHandle(err);
     result.out = ReadAndDelete(outPath);
     result.err = ReadAndDelete(errPath);
+    if (stopped) result.err += "(the test stopped " + commandLine + " after 30 s)\n";
     return result;
 }

@@ -11,6 +11,9 @@
 
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
+    // Unbuffered, so that a test stopped for taking too long still shows
+    // how far it got.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     INITCOMMONCONTROLSEX icc = {sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&icc);
     testing::InitGoogleTest(&argc, argv);
