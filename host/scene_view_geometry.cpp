@@ -13,7 +13,7 @@ const int kGap = 6;
 const int kMinRowHeight = 140;
 // Room inside a pane's edge for a marker, its label's start and the glyph.
 const double kFitMargin = 24.0;
-const double kGlyphSize = 9.0;
+const double kGlyphSize = 14.0;
 const double kArrowHead = 6.0;
 
 int ClampSide(int side) { return side < 0 ? 0 : std::min(side, kLargestSide); }
