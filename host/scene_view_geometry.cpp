@@ -187,10 +187,11 @@ bool ClipSegment(const ViewBox& box, ViewPlace a, ViewPlace b, ViewSegment* out)
 }
 
 double JettisonArrowLength(double velocity) {
-    if (std::isnan(velocity)) return 10.0;
-    if (std::isinf(velocity)) return 70.0;
+    // At rest it still reaches past the ship glyph.
+    if (std::isnan(velocity)) return 16.0;
+    if (std::isinf(velocity)) return 76.0;
     const double speed = std::fabs(velocity);
-    return 10.0 + 60.0 * speed / (speed + 5.0);
+    return 16.0 + 60.0 * speed / (speed + 5.0);
 }
 
 ViewArrow JettisonArrow(const PaneMap& map, ViewPlace from, const ViewVector& jettisonRotation,

@@ -112,8 +112,9 @@ MarkedPoint PlacePayload(const PaneMap& map, const ViewVector& position);
 // The part of a-b inside the box; false when none, or an end is not finite.
 bool ClipSegment(const ViewBox& box, ViewPlace a, ViewPlace b, ViewSegment* out);
 
-// Length of the jettison arrow in pixels: grows with |velocity| from 10 at
-// rest towards 70; an infinite velocity is 70, NaN is at rest.
+// Length of the jettison arrow in pixels: grows with |velocity| from 16 at
+// rest towards 76 (half of the growth at 5 m/s); an infinite velocity is 76,
+// NaN is at rest.
 double JettisonArrowLength(double velocity);
 
 // The jettison direction is the payload's +Z turned by the jettison

@@ -112,27 +112,27 @@ TEST(SceneViewGeometry, ClipsSegmentsToThePane) {
 }
 
 TEST(SceneViewGeometry, ArrowGrowsWithVelocityAndPointsAlongTheTurnedZ) {
-    EXPECT_DOUBLE_EQ(JettisonArrowLength(0), 10.0);
+    EXPECT_DOUBLE_EQ(JettisonArrowLength(0), 16.0);
     EXPECT_LT(JettisonArrowLength(1), JettisonArrowLength(2));
-    EXPECT_LT(JettisonArrowLength(100), 70.0);
-    EXPECT_DOUBLE_EQ(JettisonArrowLength(-kInf), 70.0);
-    EXPECT_DOUBLE_EQ(JettisonArrowLength(kNaN), 10.0);
+    EXPECT_LT(JettisonArrowLength(100), 76.0);
+    EXPECT_DOUBLE_EQ(JettisonArrowLength(-kInf), 76.0);
+    EXPECT_DOUBLE_EQ(JettisonArrowLength(kNaN), 16.0);
 
     const ViewPlace from{150, 100};
-    ViewArrow a = JettisonArrow(Map(ViewPlane::Above, 1), from, {}, 5.0);  // 40 px up the pane
+    ViewArrow a = JettisonArrow(Map(ViewPlane::Above, 1), from, {}, 5.0);  // 46 px up the pane
     EXPECT_FALSE(a.endOn);
     EXPECT_NEAR(a.tip.x, 150, 1e-9);
-    EXPECT_NEAR(a.tip.y, 60, 1e-9);
+    EXPECT_NEAR(a.tip.y, 54, 1e-9);
     EXPECT_GT(a.headA.y, a.tip.y);  // the head's barbs trail the tip
     EXPECT_NEAR(a.headA.x + a.headB.x, 300, 1e-9);
     a = JettisonArrow(Map(ViewPlane::Side, 1), from, {}, -5.0);  // reversed: left
-    EXPECT_NEAR(a.tip.x, 110, 1e-9);
+    EXPECT_NEAR(a.tip.x, 104, 1e-9);
     EXPECT_NEAR(a.tip.y, 100, 1e-9);
     // Turned onto -Y: from above it points across the pane.
     a = JettisonArrow(Map(ViewPlane::Above, 1), from, {kPi / 2, 0, 0}, 5.0);
     EXPECT_TRUE(a.endOn);
     a = JettisonArrow(Map(ViewPlane::Side, 1), from, {kPi / 2, 0, 0}, 5.0);
-    EXPECT_NEAR(a.tip.y, 140, 1e-9);  // down the pane
+    EXPECT_NEAR(a.tip.y, 146, 1e-9);  // down the pane
 }
 
 TEST(SceneViewGeometry, GlyphNoseFollowsTheShipRotation) {
