@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,14 @@ namespace {
 std::string ViewSceneText(size_t payloads) {
     std::string text = "vessel Carrier carrier\n";
     for (size_t i = 0; i < payloads; ++i) {
-        const std::string name = "Payload" + std::to_string(1000 + i);
         const double a = static_cast<double>(i);
-        text += "vessel " + name + "\n";
-        text += "attached " + name + " Carrier pos=" + std::to_string(a * 0.3 - 15) + "," +
-                std::to_string(a * 0.1 - 5) + "," + std::to_string(15 - a * 0.25) +
-                " srot=0," + std::to_string(a * 0.06) + ",0 jrot=" + std::to_string(a * 0.03) +
-                ",0,0 vel=" + std::to_string(a * 0.2) + "\n";
+        char lines[256];
+        std::snprintf(lines, sizeof lines,
+                      "vessel Payload%zu\nattached Payload%zu Carrier pos=%.3f,%.3f,%.3f "
+                      "srot=0,%.3f,0 jrot=%.3f,0,0 vel=%.3f\n",
+                      1000 + i, 1000 + i, a * 0.3 - 15, a * 0.1 - 5, 15 - a * 0.25, a * 0.06,
+                      a * 0.03, a * 0.2);
+        text += lines;
     }
     return text;
 }
