@@ -109,7 +109,7 @@ struct MarkedPoint {
 };
 MarkedPoint PlacePayload(const PaneMap& map, const ViewVector& position);
 
-// The part of a-b inside the box; false when none, or an end is not finite.
+// The stretch of a-b inside the box; false when none, or an end is not finite.
 bool ClipSegment(const ViewBox& box, ViewPlace a, ViewPlace b, ViewSegment* out);
 
 // Length of the jettison arrow in pixels: grows with |velocity| from 16 at
