@@ -35,4 +35,7 @@ std::vector<CaseResult> MeasureSpinClicks(const BenchOptions& options);
 // One paint of a gauge and of a switch (WM_PAINT, erase included).
 std::vector<CaseResult> MeasurePaints(const BenchOptions& options);
 
+// One paint of the scene view's picture, with 1 and with 100 payloads.
+std::vector<CaseResult> MeasureViewPaints(const BenchOptions& options);
+
 #endif

@@ -24,7 +24,8 @@ typedef std::vector<CaseResult> (*CaseGroup)(const BenchOptions&);
 
 // Each group measures its cases against their floors; a new kind of work
 // (painting a control, say) is one more function here.
-const CaseGroup kGroups[] = {MeasureOpenings, MeasureSpinClicks, MeasurePaints};
+const CaseGroup kGroups[] = {MeasureOpenings, MeasureSpinClicks, MeasurePaints,
+                             MeasureViewPaints};
 
 std::string Verdict(const CaseResult& r) {
     const double ratio = r.floor > 0.0 ? r.median / r.floor : 0.0;

@@ -5,12 +5,19 @@
 
 #include "host/controls_gallery.h"
 #include "host/host_state.h"
+#include "host/scene_view.h"
 #include "host/scene_vessel.h"
 
 namespace {
 
 const char kClassName[] = "KestrixHostMain";
-enum : int { kVesselList = 100, kCommandList = 101, kRunButton = 102, kGalleryButton = 103 };
+enum : int {
+    kVesselList = 100,
+    kCommandList = 101,
+    kRunButton = 102,
+    kGalleryButton = 103,
+    kViewButton = 104
+};
 
 std::string DescribeVessel(const SceneVessel& v) {
     const VesselDescription& d = v.Description();
@@ -60,11 +67,13 @@ void OnCreate(HWND window) {
     AddChild(window, "STATIC", "Vessels in the scene", 0, 10, 10, 250, 16, -1);
     AddChild(window, "LISTBOX", "", listStyle, 10, 28, 250, 230, kVesselList);
     AddChild(window, "STATIC", "Custom commands", 0, 275, 10, 230, 16, -1);
-    AddChild(window, "LISTBOX", "", listStyle, 275, 28, 230, 190, kCommandList);
-    AddChild(window, "BUTTON", "Run command", BS_DEFPUSHBUTTON | WS_TABSTOP, 275, 228, 110, 28,
+    AddChild(window, "LISTBOX", "", listStyle, 275, 28, 230, 156, kCommandList);
+    AddChild(window, "BUTTON", "Run command", BS_DEFPUSHBUTTON | WS_TABSTOP, 275, 194, 110, 28,
              kRunButton);
-    AddChild(window, "BUTTON", "Controls gallery", BS_PUSHBUTTON | WS_TABSTOP, 395, 228, 110, 28,
+    AddChild(window, "BUTTON", "Controls gallery", BS_PUSHBUTTON | WS_TABSTOP, 395, 194, 110, 28,
              kGalleryButton);
+    AddChild(window, "BUTTON", "Scene view", BS_PUSHBUTTON | WS_TABSTOP, 275, 230, 110, 28,
+             kViewButton);
     FillLists(window);
 }
 
@@ -75,17 +84,39 @@ void OpenGallery(HWND window) {
     }
 }
 
+void OpenView(HWND window) {
+    std::string error;
+    if (OpenSceneView(window, &error) == nullptr) {
+        MessageBoxA(window, error.c_str(), "Scene view", MB_OK | MB_ICONWARNING);
+    }
+}
+
+void OnCommand(HWND window, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case kGalleryButton:
+        OpenGallery(window);
+        break;
+    case kViewButton:
+        OpenView(window);
+        break;
+    case kRunButton:
+        RunSelectedCommand(window);
+        break;
+    case kCommandList:
+        if (HIWORD(wParam) == LBN_DBLCLK) RunSelectedCommand(window);
+        break;
+    default:
+        break;
+    }
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         OnCreate(window);
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) == kGalleryButton) OpenGallery(window);
-        if (LOWORD(wParam) == kRunButton ||
-            (LOWORD(wParam) == kCommandList && HIWORD(wParam) == LBN_DBLCLK)) {
-            RunSelectedCommand(window);
-        }
+        OnCommand(window, wParam);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -131,6 +162,7 @@ bool RunMainWindow(HINSTANCE instance) {
     // Normally gone with its owner already; its controls must not outlive the
     // plug-in that is unloaded next.
     CloseControlsGallery();
+    CloseSceneView();
     TheHost().dialogOwner = nullptr;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "host/scene_vessel.h"
 
+#include "host/carrier_changes.h"
 #include "host/message_trace.h"
 
 SceneVessel::SceneVessel(const VesselDescription& description, MessageTrace* trace,
@@ -25,7 +26,11 @@ SceneVessel::~SceneVessel() {
 }
 
 int32_t SceneVessel::ReceiveMessage(uint32_t messageId, uint32_t parameter, void* context) {
-    if (trace_ == nullptr || !trace_->Enabled()) return Answer(messageId, parameter, context);
+    if (trace_ == nullptr || !trace_->Enabled()) {
+        const int32_t answer = Answer(messageId, parameter, context);
+        ReportCarrierAnswer(description_->name, messageId, answer);
+        return answer;
+    }
 
     TraceEntry entry;
     entry.vessel = description_->name;
@@ -36,6 +41,7 @@ int32_t SceneVessel::ReceiveMessage(uint32_t messageId, uint32_t parameter, void
     entry.answer = Answer(messageId, parameter, context);
     const int32_t answer = entry.answer;
     trace_->Record(std::move(entry));
+    ReportCarrierAnswer(description_->name, messageId, answer);
     return answer;
 }
 

@@ -129,17 +129,28 @@ bool ParseVesselName(const Words& t, ScriptAction* a, std::string* reason) {
     return true;
 }
 
+bool ParsePicture(const Words& t, ScriptAction* a, std::string* reason) {
+    if (t.size() != 2 || t[1].text.empty()) {
+        *reason = "picture needs one file name";
+        return false;
+    }
+    a->text = t[1].text;
+    return true;
+}
+
 bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     if (t[0].quoted) {
         *reason = "an action is a plain word, not quoted text";
         return false;
     }
     const std::string& word = t[0].text;
-    if (word == "open" || word == "show" || word == "done" || word == "gallery") {
-        a->kind = word == "open"   ? ActionKind::Open
-                : word == "show"   ? ActionKind::Show
-                : word == "done"   ? ActionKind::Done
-                                   : ActionKind::Gallery;
+    if (word == "open" || word == "show" || word == "done" || word == "gallery" ||
+        word == "view") {
+        a->kind = word == "open"    ? ActionKind::Open
+                : word == "show"    ? ActionKind::Show
+                : word == "done"    ? ActionKind::Done
+                : word == "gallery" ? ActionKind::Gallery
+                                    : ActionKind::View;
         if (t.size() > 1) {
             *reason = word + " takes nothing after it";
             return false;
@@ -170,6 +181,10 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     if (word == "pause") {
         a->kind = ActionKind::Pause;
         return ParsePause(t, a, reason);
+    }
+    if (word == "picture") {
+        a->kind = ActionKind::Picture;
+        return ParsePicture(t, a, reason);
     }
     if (word == "kill" || word == "delete") {
         a->kind = word == "kill" ? ActionKind::Kill : ActionKind::Delete;

@@ -17,6 +17,8 @@
 //   kill NAME                   the first vessel of that name stays in the
 //                               simulation but is no longer live
 //   delete NAME                 the first vessel of that name leaves the simulation
+//   view                        open the scene view window
+//   picture FILE                write the scene view to FILE as a BMP picture
 //
 // Words follow the scene's rules (SplitLine): blanks or tabs separate them,
 // "..." keeps blanks, a word starting with '#' begins a comment. A TEXT is
@@ -31,7 +33,8 @@
 #include <vector>
 
 enum class ActionKind {
-    Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete
+    Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete,
+    View, Picture
 };
 
 struct ScriptAction {
@@ -40,7 +43,7 @@ struct ScriptAction {
     int controlId = 0;
     std::string controlName;     // the name the script used; empty for an id
     std::string requiredCaption;  // click: the text the button must show, if any
-    std::string text;  // also the vessel name of kill and delete
+    std::string text;  // also the vessel name of kill and delete, the file of picture
     bool up = true;
     int times = 1;
     unsigned milliseconds = 0;  // pause
@@ -54,7 +57,7 @@ bool ParseScript(const std::string& text, std::vector<ScriptAction>* actions, st
 // `show` and `gallery` ask for to `out`. False, with `error` set to
 // "line N: reason", at the first action that cannot be carried out. A gallery
 // the script opened is closed when the script ends, so that the plug-in can
-// be unloaded after it.
+// be unloaded after it; so is a scene view.
 bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error);
 
 #endif

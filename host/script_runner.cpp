@@ -6,6 +6,8 @@
 #include "host/dialog_driver.h"
 #include "host/host_state.h"
 #include "host/message_text.h"
+#include "host/scene_picture.h"
+#include "host/scene_view.h"
 #include "host/script.h"
 
 namespace {
@@ -47,6 +49,7 @@ bool RunOnScene(const ScriptAction& a, std::string* reason) {
     Scene& scene = TheHost().scene;
     const bool found = a.kind == ActionKind::Kill ? scene.Kill(a.text) : scene.Remove(a.text);
     if (!found) *reason = "no vessel " + InQuotes(a.text);
+    if (found) RefreshSceneView();
     return found;
 }
 
@@ -143,6 +146,8 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Pause:
     case ActionKind::Kill:
     case ActionKind::Delete:
+    case ActionKind::View:
+    case ActionKind::Picture:
         break;
     }
     return true;
@@ -151,6 +156,8 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
 bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::Open) return RunOpen(reason);
     if (a.kind == ActionKind::Gallery) return RunGallery(out, reason);
+    if (a.kind == ActionKind::View) return OpenSceneView(TheHost().dialogOwner, reason) != nullptr;
+    if (a.kind == ActionKind::Picture) return WriteScenePicture(TheHost().scene, a.text, reason);
     if (a.kind == ActionKind::Pause) {
         Pause(a.milliseconds);
         return true;
@@ -183,5 +190,6 @@ bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::st
         }
     }
     CloseControlsGallery();
+    CloseSceneView();
     return ok;
 }

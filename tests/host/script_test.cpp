@@ -102,6 +102,20 @@ TEST(ScriptParser, ReadsGalleryAsAnActionOfItsOwn) {
     EXPECT_EQ(ErrorOf("Gallery\n"), "line 1: unknown action \"Gallery\"");
 }
 
+TEST(ScriptParser, ReadsViewAloneAndPictureWithOneFileName) {
+    std::vector<ScriptAction> a;
+    std::string error;
+    ASSERT_TRUE(ParseScript("view\npicture \"C:\\my pictures\\v.bmp\"\n", &a, &error)) << error;
+    ASSERT_EQ(a.size(), 2u);
+    EXPECT_EQ(a[0].kind, ActionKind::View);
+    EXPECT_EQ(a[1].kind, ActionKind::Picture);
+    EXPECT_EQ(a[1].text, "C:\\my pictures\\v.bmp");
+    EXPECT_EQ(ErrorOf("view now\n"), "line 1: view takes nothing after it");
+    for (const char* bad : {"picture\n", "picture a.bmp b.bmp\n", "picture \"\"\n"}) {
+        EXPECT_EQ(ErrorOf(bad), "line 1: picture needs one file name") << bad;
+    }
+}
+
 TEST(ScriptParser, ReadsPauseInSecondsWithDecimals) {
     std::vector<ScriptAction> a;
     std::string error;

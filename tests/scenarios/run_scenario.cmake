@@ -2,8 +2,17 @@
 # whole result with its `expected` file. An `args` file, one argument a line,
 # gives the host more arguments (before the scene and script), e.g. a scene
 # that is not there.
+# A `pictures` file, one file name a line, names BMP files the script must
+# have written. The host runs in a copy of the folder, ACTUAL-run, so that
+# what a script writes stays in the build.
 # -DCOMMAND="wine-run;kestrix.exe" -DDIR=folder -DACTUAL=file-to-write
 # [-DPLUGIN=dll]: a plug-in DLL other than the one beside the host.
+if(NOT ACTUAL OR NOT DIR)
+    message(FATAL_ERROR "give -DDIR=folder and -DACTUAL=file-to-write")
+endif()
+set(work ${ACTUAL}-run)
+file(REMOVE_RECURSE ${work})
+file(COPY ${DIR}/ DESTINATION ${work})
 set(args --trace --script script)
 if(PLUGIN)
     list(PREPEND args --plugin ${PLUGIN})
@@ -16,7 +25,7 @@ if(EXISTS ${DIR}/args)
     list(PREPEND args ${extra})
 endif()
 execute_process(COMMAND ${COMMAND} ${args}
-                WORKING_DIRECTORY ${DIR}
+                WORKING_DIRECTORY ${work}
                 OUTPUT_VARIABLE out
                 ERROR_VARIABLE err
                 RESULT_VARIABLE rc)
@@ -30,6 +39,18 @@ if(NOT err STREQUAL "")
 endif()
 if(NOT rc EQUAL 0)
     string(APPEND result "exit: ${rc}\n")
+endif()
+if(EXISTS ${DIR}/pictures)
+    file(STRINGS ${DIR}/pictures pictures)
+    foreach(picture ${pictures})
+        set(bytes "")
+        if(EXISTS ${work}/${picture})
+            file(READ ${work}/${picture} bytes LIMIT 2)
+        endif()
+        if(NOT bytes STREQUAL "BM")
+            string(APPEND result "no BMP picture ${picture} was written\n")
+        endif()
+    endforeach()
 endif()
 file(WRITE ${ACTUAL} "${result}")
 file(READ ${DIR}/expected expected)
