@@ -44,6 +44,21 @@ void Pause(unsigned milliseconds) {
     }
 }
 
+// Opens the scene view beside the open dialog, if any, so that each arrow
+// click can be seen moving the payload without either window covering the
+// other.
+bool RunView(std::string* reason) {
+    HWND view = OpenSceneView(TheHost().dialogOwner, reason);
+    if (view == nullptr) return false;
+    RECT dialog;
+    HWND newest = TheHost().NewestDialog();
+    if (newest != nullptr && GetWindowRect(newest, &dialog)) {
+        SetWindowPos(view, nullptr, dialog.right, dialog.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
 // Changes the scene under the open dialog, as the simulation may at any time.
 bool RunOnScene(const ScriptAction& a, std::string* reason) {
     Scene& scene = TheHost().scene;
@@ -156,7 +171,7 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
 bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::Open) return RunOpen(reason);
     if (a.kind == ActionKind::Gallery) return RunGallery(out, reason);
-    if (a.kind == ActionKind::View) return OpenSceneView(TheHost().dialogOwner, reason) != nullptr;
+    if (a.kind == ActionKind::View) return RunView(reason);
     if (a.kind == ActionKind::Picture) return WriteScenePicture(TheHost().scene, a.text, reason);
     if (a.kind == ActionKind::Pause) {
         Pause(a.milliseconds);

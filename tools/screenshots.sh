@@ -86,5 +86,5 @@ if [ ! -f "$WINEPREFIX/.x11" ]; then
     touch "$WINEPREFIX/.x11"
 fi
 
-xvfb-run -a -s "-screen 0 1024x768x24" "$PWD/tools/screenshots.sh" --inside-x "$out" "$arch"
+xvfb-run -a -s "-screen 0 1280x800x24" "$PWD/tools/screenshots.sh" --inside-x "$out" "$arch"
 ls -l "$out"/*.png >&2
