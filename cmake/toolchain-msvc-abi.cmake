@@ -83,9 +83,13 @@ endif()
 
 # No default libraries: the objects name Microsoft's runtime libraries, which
 # do not exist here; each image links the UCRT and its own start-up code.
-# An image names its PDB by file name alone, not by this machine's path.
+# An image names its PDB by file name alone, not by this machine's path. The
+# PDB's /debug would keep every function of every object linked; /opt:ref
+# drops what the image does not use, as a build without a PDB does, without
+# folding identical functions into one.
 set(kestrix_msvc_link
     "-fuse-ld=lld -nostdlib -L${KESTRIX_MSVC_LIBDIR} -Wl,/nodefaultlib -Wl,/pdbaltpath:%_PDB%")
+string(APPEND kestrix_msvc_link " -Wl,/opt:ref,/opt:noicf")
 if(KESTRIX_WINE_ARCH STREQUAL "i386")
     # Wine's import libraries carry no safe exception handler tables.
     string(APPEND kestrix_msvc_link " -Wl,/safeseh:no")
