@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the screenshots (Xvfb,
+# Installs the Debian packages the build (make too, for the carrier authors'
+# stand-alone build of examples/carrier, which takes CMake's default
+# generator), the tests, the screenshots (Xvfb,
 # ImageMagick, and Wine's own fonts, without which dialog fonts fall back to a
 # wider face) and the release archives (zip) need, and clang with its
 # sanitizer and fuzzer runtimes and llvm's symbolizer for the native sanitizer
@@ -50,7 +52,7 @@ if ! llvm=$("$here/llvm-version.sh" 2>/dev/null); then
 fi
 
 packages=(
-    cmake ninja-build
+    cmake ninja-build make
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64
     googletest
