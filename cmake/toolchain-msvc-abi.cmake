@@ -10,14 +10,21 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(KESTRIX_MSVC_ABI ON)
 
-set(CMAKE_C_COMPILER   clang-14)
-set(CMAKE_CXX_COMPILER clang++-14)
-set(CMAKE_RC_COMPILER  llvm-rc-14)
+# The LLVM of the release's own clang, as tools/setup.sh installed it.
+execute_process(COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/../tools/llvm-version.sh
+                OUTPUT_VARIABLE KESTRIX_LLVM_VERSION OUTPUT_STRIP_TRAILING_WHITESPACE
+                RESULT_VARIABLE kestrix_llvm_status)
+if(NOT kestrix_llvm_status EQUAL 0)
+    message(FATAL_ERROR "tools/llvm-version.sh cannot tell the LLVM version: run tools/setup.sh")
+endif()
+set(CMAKE_C_COMPILER   clang-${KESTRIX_LLVM_VERSION})
+set(CMAKE_CXX_COMPILER clang++-${KESTRIX_LLVM_VERSION})
+set(CMAKE_RC_COMPILER  llvm-rc-${KESTRIX_LLVM_VERSION})
 set(CMAKE_C_COMPILER_TARGET   ${KESTRIX_CLANG_TARGET})
 set(CMAKE_CXX_COMPILER_TARGET ${KESTRIX_CLANG_TARGET})
-set(CMAKE_AR     /usr/bin/llvm-ar-14)
-set(CMAKE_RANLIB /usr/bin/llvm-ranlib-14)
-set(CMAKE_MT     /usr/bin/llvm-mt-14)
+set(CMAKE_AR     /usr/bin/llvm-ar-${KESTRIX_LLVM_VERSION})
+set(CMAKE_RANLIB /usr/bin/llvm-ranlib-${KESTRIX_LLVM_VERSION})
+set(CMAKE_MT     /usr/bin/llvm-mt-${KESTRIX_LLVM_VERSION})
 # Without start-up code CMake's check programs cannot link; a library can.
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
 
@@ -31,7 +38,7 @@ endif()
 # The header order matters: libc++'s math.h includes the next math.h, which
 # must be the small one in msvc-runtime/include that adds what Wine's lacks.
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES
-    /usr/lib/llvm-14/include/c++/v1
+    /usr/lib/llvm-${KESTRIX_LLVM_VERSION}/include/c++/v1
     ${CMAKE_CURRENT_LIST_DIR}/../msvc-runtime/include
     ${KESTRIX_WINE_INCLUDE}/msvcrt
     ${KESTRIX_WINE_INCLUDE}/windows)
@@ -76,9 +83,13 @@ endif()
 
 # No default libraries: the objects name Microsoft's runtime libraries, which
 # do not exist here; each image links the UCRT and its own start-up code.
-# An image names its PDB by file name alone, not by this machine's path.
+# An image names its PDB by file name alone, not by this machine's path. The
+# PDB's /debug would keep every function of every object linked; /opt:ref
+# drops what the image does not use, as a build without a PDB does, without
+# folding identical functions into one.
 set(kestrix_msvc_link
     "-fuse-ld=lld -nostdlib -L${KESTRIX_MSVC_LIBDIR} -Wl,/nodefaultlib -Wl,/pdbaltpath:%_PDB%")
+string(APPEND kestrix_msvc_link " -Wl,/opt:ref,/opt:noicf")
 if(KESTRIX_WINE_ARCH STREQUAL "i386")
     # Wine's import libraries carry no safe exception handler tables.
     string(APPEND kestrix_msvc_link " -Wl,/safeseh:no")

@@ -1,6 +1,9 @@
 // The parts of libc++ that live in its compiled library, not its headers,
-// and that the sources use: the hash tables' bucket counts and the integer
-// forms of std::to_string. libc++ is used here for its headers alone.
+// and that the sources use: the hash tables' bucket counts, the integer
+// forms of std::to_string and, from libc++ 15 on, the report of a fault the
+// headers cannot throw for. libc++ is used here for its headers alone; the
+// template instances it keeps in that library are in libcxx_templates.cpp.
+#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -44,5 +47,18 @@ string to_string(long value) { return Format("%ld", value); }
 string to_string(unsigned long value) { return Format("%lu", value); }
 string to_string(long long value) { return Format("%lld", value); }
 string to_string(unsigned long long value) { return Format("%llu", value); }
+
+#if _LIBCPP_VERSION >= 150000
+// Exceptions are off, so a length error or a failed hardening check ends
+// here: the reason on stderr, then the process goes.
+void __libcpp_verbose_abort(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    vfprintf(stderr, format, args);
+    va_end(args);
+    fputc('\n', stderr);
+    abort();
+}
+#endif
 
 _LIBCPP_END_NAMESPACE_STD

@@ -80,12 +80,13 @@ for name in $imports; do
     [ $allowed = yes ] || problem "imports $name, which is neither a system DLL nor the host $host"
 done
 
-# Names imported from the host, from its block of the import table.
+# Names imported from the host, from its block of the import table: the name
+# is the last word of its row (binutils 2.44 added an ordinal column).
 if [ -n "$abi" ]; then
     host_imports=$(printf '%s\n' "$dump" | awk -v host="$(lower "$host")" '
         /^[[:space:]]*DLL Name: / { name = tolower($3); inblock = (name == host); next }
         inblock && /^$/ { inblock = 0 }
-        inblock && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print $3 }')
+        inblock && NF >= 3 && $1 ~ /^[0-9a-f]+$/ { print $NF }')
     for name in $host_imports; do
         case $abi:$name in
         msvc:\?*|gnu:_Z*) ;;
@@ -95,9 +96,12 @@ if [ -n "$abi" ]; then
 fi
 
 # Exported names, from the name table; every export, named or not, from the
-# address table (an export by ordinal only has no name).
-exports=$(printf '%s\n' "$dump" |
-    sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/s/^[[:space:]]*\[ *[0-9]*\] //p' | sort)
+# address table (an export by ordinal only has no name). A name is the last
+# word of its row: binutils 2.44 put the ordinal and the hint before it.
+exports=$(printf '%s\n' "$dump" | awk '
+    /^\[Ordinal\/Name Pointer\] Table/ { table = 1; next }
+    table && /^$/ { table = 0 }
+    table && /^[[:space:]]*\[/ { print $NF }' | sort)
 address_entries=$(printf '%s\n' "$dump" |
     sed -n '/^Export Address Table -- Ordinal Base/,/^$/p' | grep -c 'Export RVA\|Forwarder RVA' || true)
 for name in $entry_points; do

@@ -58,6 +58,7 @@ stage=dist/$name
 max_x86_msvc_bytes=65536
 
 tools/setup.sh
+llvm_strip=llvm-strip-$(tools/llvm-version.sh)
 rm -rf "$stage" "dist/$name.zip" "dist/$name.tar.gz"
 mkdir -p "$stage"
 
@@ -65,7 +66,7 @@ scenarios_total=0
 scenarios_same=0
 as_files=
 # preset : folder in the package : architecture : ABI : strip tool
-for build in win32-msvc:x86:x86:msvc:llvm-strip-14 win64-msvc:x64:x64:msvc:llvm-strip-14 \
+for build in win32-msvc:x86:x86:msvc:$llvm_strip win64-msvc:x64:x64:msvc:$llvm_strip \
              win32:x86-mingw:x86:gnu:i686-w64-mingw32-strip \
              win64:x64-mingw:x64:gnu:x86_64-w64-mingw32-strip; do
     IFS=: read -r preset folder arch abi strip <<EOT
@@ -124,7 +125,7 @@ EOT
     cmake --build --preset "$preset" --target carrier_check ExampleCarrier >&2
     mkdir -p "$sdk/$arch"
     for file in carrier_check.exe ExampleCarrier.dll; do
-        llvm-strip-14 --strip-all -o "$sdk/$arch/$file" "build/$preset/bin/$file"
+        "$llvm_strip" --strip-all -o "$sdk/$arch/$file" "build/$preset/bin/$file"
     done
     if ! runs "$wine_arch"; then
         link_check "$preset" "$arch" "$sdk/$arch/carrier_check.exe" "$sdk/$arch/ExampleCarrier.dll"

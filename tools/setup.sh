@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the screenshots (Xvfb,
+# Installs the Debian packages the build (make too, for the carrier authors'
+# stand-alone build of examples/carrier, which takes CMake's default
+# generator), the tests, the screenshots (Xvfb,
 # ImageMagick, and Wine's own fonts, without which dialog fonts fall back to a
 # wider face) and the release archives (zip) need, and clang with its
-# sanitizer and fuzzer runtimes (libclang-rt-14-dev) and llvm's symbolizer for
-# the native sanitizer and fuzz runs; for the Microsoft C++ ABI build, clang,
-# lld and llvm's tools, libc++'s headers, and Wine's Windows and UCRT headers
-# with its PE import libraries (libwine-dev) for both architectures.
+# sanitizer and fuzzer runtimes and llvm's symbolizer for the native sanitizer
+# and fuzz runs; for the Microsoft C++ ABI build, clang, lld and llvm's tools,
+# libc++'s headers, and Wine's Windows and UCRT headers with its PE import
+# libraries (libwine-dev) for both architectures. The LLVM packages are those
+# of the release's own clang (tools/llvm-version.sh), so the same list holds
+# on Debian 12 and 13.
 # Idempotent: a package that is already installed is skipped, and apt is not
 # touched at all when everything is present.
 #
@@ -15,20 +19,48 @@
 # (Multi-Arch: same needs the two equal), it is tried once more with those
 # packages pinned, on both architectures, to the newest version both have.
 set -euo pipefail
+here=$(dirname "$0")
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+update_lists() {
+    if ! "${sudo_cmd[@]}" apt-get update -q >"$log" 2>&1; then
+        cat "$log" >&2
+        local failed index
+        failed=$(sed -n 's/^E: Failed to fetch \([^ ]*\).*/\1/p' "$log")
+        if [ -z "$failed" ]; then
+            echo "setup: apt-get update failed, and not on a package index; stopping" >&2
+            exit 1
+        fi
+        for index in $failed; do
+            echo "setup: the package index $index could not be fetched; going on with the lists apt has" >&2
+        done
+    fi
+}
+
+updated=no
+# A machine that has never fetched its package lists cannot say which clang
+# its release has.
+if ! llvm=$("$here/llvm-version.sh" 2>/dev/null); then
+    update_lists
+    updated=yes
+    llvm=$("$here/llvm-version.sh")
+fi
 
 packages=(
-    cmake ninja-build
+    cmake ninja-build make
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64
     googletest
     xvfb xauth imagemagick x11-apps
     fonts-wine zip
-    clang libclang-rt-14-dev llvm
-    clang-14 lld-14 llvm-14 libc++-14-dev libwine-dev:i386 libwine-dev:amd64
+    clang "libclang-rt-$llvm-dev" llvm
+    "clang-$llvm" "lld-$llvm" "llvm-$llvm" "libc++-$llvm-dev" libwine-dev:i386 libwine-dev:amd64
 )
-
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -45,22 +77,9 @@ fi
 echo "setup: installing ${missing[*]}" >&2
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
+    updated=no
 fi
-export DEBIAN_FRONTEND=noninteractive
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-
-if ! "${sudo_cmd[@]}" apt-get update -q >"$log" 2>&1; then
-    cat "$log" >&2
-    failed=$(sed -n 's/^E: Failed to fetch \([^ ]*\).*/\1/p' "$log")
-    if [ -z "$failed" ]; then
-        echo "setup: apt-get update failed, and not on a package index; stopping" >&2
-        exit 1
-    fi
-    for index in $failed; do
-        echo "setup: the package index $index could not be fetched; going on with the lists apt has" >&2
-    done
-fi
+[ $updated = yes ] || update_lists
 
 install() {
     "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "$@"

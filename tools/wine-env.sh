@@ -33,8 +33,12 @@ kestrix_can_run_32bit() {
             _tell=no
         else
             _answer=$(kestrix_probe_32bit)
-            mkdir -p "$kestrix_root/build"
-            printf '%s\n%s\n' "$_boot" "$_answer" >"$_cache.$$" && mv "$_cache.$$" "$_cache"
+            # A loader not installed yet says nothing about the kernel: asked
+            # again once tools/setup.sh has installed it.
+            if [ -x "$kestrix_wine32" ]; then
+                mkdir -p "$kestrix_root/build"
+                printf '%s\n%s\n' "$_boot" "$_answer" >"$_cache.$$" && mv "$_cache.$$" "$_cache"
+            fi
             _tell=yes
         fi
         [ "$_answer" = yes ] && return 0
@@ -91,8 +95,10 @@ kestrix_use_wine() {
 
 # kestrix_pick_arch WHAT [SUFFIX]: sets kestrix_arch to win32 where 32-bit
 # programs run, else to win64, and then says so in one line on stderr for
-# WHAT (the script's name), naming the flavour win64SUFFIX and why.
+# WHAT (the script's name), naming the flavour win64SUFFIX and why. Installs
+# what is missing first: on a new machine the probe needs Wine's loader.
 kestrix_pick_arch() {
+    "$kestrix_root/tools/setup.sh"
     _told=${KESTRIX_32BIT_TOLD:-}
     export KESTRIX_32BIT_TOLD=yes
     if kestrix_can_run_32bit; then

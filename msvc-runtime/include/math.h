@@ -3,7 +3,12 @@
  * in this ABI, so the long double forms are the double functions; the three
  * prototypes are of functions the UCRT exports but the header does not
  * declare. Reached through #include_next from libc++'s own math.h. */
+/* Wine 10's header brings an atan2l of its own, with its two arguments
+ * swapped; kept out of the way under another name, so that the one below is
+ * the only one on any Wine. */
+#define atan2l kestrix_wine_atan2l
 #include_next <math.h>
+#undef atan2l
 
 #ifndef KESTRIX_MSVC_RUNTIME_MATH_H
 #define KESTRIX_MSVC_RUNTIME_MATH_H

@@ -11,12 +11,11 @@
 
 namespace {
 
-// The heap is walked last: the other counts must not be in it.
-Census TakeCensus() {
+Census TakeCensus(const PluginRecordLedger& ledger) {
     Census c;
     c.kernelHandles = CountKernelHandles();
     c.windows = CountThreadWindows();
-    c.heap = HeapInUse();
+    c.heap = ledger.Held();
     return c;
 }
 
@@ -62,7 +61,7 @@ void SoakTest::StartCounting() {
     PumpMessages();
     ledger_.Start(plugin_.Module(), GetModuleHandleA(nullptr));
     objects_.Start(plugin_.Module());
-    start_ = TakeCensus();
+    start_ = TakeCensus(ledger_);
     started_ = std::chrono::steady_clock::now();
 }
 
@@ -70,7 +69,7 @@ std::vector<std::string> SoakTest::Leftovers(const char* what, int rounds) {
     PumpMessages();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
-    const Census end = TakeCensus();
+    const Census end = TakeCensus(ledger_);
     const std::vector<std::string> live = objects_.Live();
     std::printf("soak: %s x%d in %.1f s: windows %u -> %u, heap %u -> %u bytes (%u -> %u "
                 "blocks), kernel handles %u -> %u, objects and timers created %u released %u\n",

@@ -19,7 +19,7 @@
 // What the process holds that a leak would grow: compared exactly.
 struct Census {
     size_t windows = 0;        // of this thread, children included
-    HeapUse heap;              // every heap but the counting's own
+    HeapUse heap;              // what the plug-in allocated and nobody released
     size_t kernelHandles = 0;  // of the process
 };
 

@@ -1,6 +1,6 @@
-// The bytes in use in every heap of the process, block by block: what is
-// left of a long session when it has ended. The leak checks' own heap
-// (CountingHeap) is left out.
+// Bytes and blocks on the heap: what a long session leaves when it has ended.
+// The leak checks keep their own books on a heap of their own (CountingHeap,
+// counting_heap.h), apart from what they count.
 #ifndef KESTRIX_TESTS_HEAP_CENSUS_H
 #define KESTRIX_TESTS_HEAP_CENSUS_H
 
@@ -10,7 +10,5 @@ struct HeapUse {
     size_t bytes = 0;
     size_t blocks = 0;
 };
-
-HeapUse HeapInUse();
 
 #endif
