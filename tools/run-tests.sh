@@ -56,7 +56,7 @@ tools/run-fuzz.sh "${FUZZ_SECONDS:-30}" || status=1
 
 # ctest closes with "N% tests passed, F tests failed out of T".
 totals=$(cat "$logs"/*.log | sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1 \2/p' |
-    awk '{ failed += $1; total += $2 } END { print total - failed, failed }')
+    awk '{ failed += $1; total += $2 } END { print total - failed, failed + 0 }')
 set -- $totals
 summary="ran every test of${ran:- nothing}, and native"
 if [ -n "$as_files" ]; then
