@@ -1,4 +1,4 @@
-#include "host/command_line.h"
+#include "host/app/command_line.h"
 
 const char kUsage[] =
     "usage: kestrix [--plugin PATH] [--scene FILE] [--script FILE] [--trace]\n"
@@ -11,10 +11,6 @@ const char kUsage[] =
     "  --version      print the host's version and the plug-in's\n"
     "exit status: 0 done, 1 the plug-in cannot be loaded (or another failure),\n"
     "  2 a bad command line, scene or script, 3 no display for the main window\n";
-
-const char* HostVersion() {
-    return "kestrix " KESTRIX_VERSION;
-}
 
 bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::string* error) {
     for (int i = 1; i < argc; ++i) {

@@ -1,6 +1,6 @@
 // The stand-in host's command line.
-#ifndef KESTRIX_HOST_COMMAND_LINE_H
-#define KESTRIX_HOST_COMMAND_LINE_H
+#ifndef KESTRIX_HOST_APP_COMMAND_LINE_H
+#define KESTRIX_HOST_APP_COMMAND_LINE_H
 
 #include <string>
 
@@ -13,15 +13,9 @@ struct HostOptions {
     bool version = false;
 };
 
-// The host's exit statuses.
-enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitBadInput = 2, kExitNoDisplay = 3 };
-
 // False, with `error` set, for an unknown option or a missing value.
 bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::string* error);
 
 extern const char kUsage[];
-
-// "kestrix 1.0.0": the host's name and version, from the file VERSION.
-const char* HostVersion();
 
 #endif

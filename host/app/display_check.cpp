@@ -1,4 +1,4 @@
-#include "host/display_check.h"
+#include "host/app/display_check.h"
 
 #include <windows.h>
 

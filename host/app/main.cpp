@@ -9,15 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "host/command_line.h"
-#include "host/display_check.h"
-#include "host/host_state.h"
-#include "host/main_window.h"
-#include "host/plugin_loader.h"
-#include "host/scene_parser.h"
-#include "host/script.h"
-#include "host/text_file.h"
-#include "host/version_report.h"
+#include "host/app/command_line.h"
+#include "host/app/display_check.h"
+#include "host/app/exit_codes.h"
+#include "host/app/main_window.h"
+#include "host/app/text_file.h"
+#include "host/app/version_report.h"
+#include "host/exports/host_state.h"
+#include "host/loader/executable_path.h"
+#include "host/loader/plugin_loader.h"
+#include "host/scene/demo_scene.h"
+#include "host/scene/scene_parser.h"
+#include "host/script/script_runner.h"
 
 namespace {
 

@@ -1,12 +1,15 @@
-#include "host/main_window.h"
+#include "host/app/main_window.h"
 
 #include <string>
 #include <vector>
 
-#include "host/controls_gallery.h"
-#include "host/host_state.h"
-#include "host/scene_view.h"
-#include "host/scene_vessel.h"
+#include "host/exports/host_state.h"
+#include "host/gallery/controls_gallery.h"
+#include "host/scene/scene_vessel.h"
+#include "host/scene_view/scene_view_window.h"
+#include "host/win32/child_window.h"
+#include "host/win32/message_pump.h"
+#include "host/win32/window_class.h"
 
 namespace {
 
@@ -38,7 +41,7 @@ void FillLists(HWND window) {
     }
     HWND commands = GetDlgItem(window, kCommandList);
     SendMessageA(commands, LB_RESETCONTENT, 0, 0);
-    for (const CustomCommand& c : host.commands) {
+    for (const CustomCommand& c : host.plugins.commands) {
         const std::string text = c.label + " - " + c.description;
         SendMessageA(commands, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -47,19 +50,9 @@ void FillLists(HWND window) {
 
 void RunSelectedCommand(HWND window) {
     const LRESULT index = SendDlgItemMessageA(window, kCommandList, LB_GETCURSEL, 0, 0);
-    const std::vector<CustomCommand> commands = TheHost().commands;
+    const std::vector<CustomCommand> commands = TheHost().plugins.commands;
     if (index < 0 || static_cast<size_t>(index) >= commands.size()) return;
     commands[static_cast<size_t>(index)].callback(commands[static_cast<size_t>(index)].context);
-}
-
-HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
-              int h, int id) {
-    HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
-    return child;
 }
 
 void OnCreate(HWND window) {
@@ -86,9 +79,13 @@ void OpenGallery(HWND window) {
 
 void OpenView(HWND window) {
     std::string error;
-    if (OpenSceneView(window, &error) == nullptr) {
+    HostState& host = TheHost();
+    HWND view = OpenSceneView(host.scene, window, &error);
+    if (view == nullptr) {
         MessageBoxA(window, error.c_str(), "Scene view", MB_OK | MB_ICONWARNING);
+        return;
     }
+    host.windows.KeepTool(view);
 }
 
 void OnCommand(HWND window, WPARAM wParam) {
@@ -126,10 +123,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
+// The plug-in's dialogs are modeless: the loop hands them their keyboard input.
 bool IsDialogMessageForAny(MSG* msg) {
-    HostState& host = TheHost();
-    host.ForgetClosedDialogs();
-    const std::vector<HWND> dialogs = host.dialogs;
+    const std::vector<HWND> dialogs = TheHost().windows.Dialogs();
     for (HWND dialog : dialogs) {
         if (IsDialogMessageA(dialog, msg)) return true;
     }
@@ -139,30 +135,17 @@ bool IsDialogMessageForAny(MSG* msg) {
 }  // namespace
 
 bool RunMainWindow(HINSTANCE instance) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);
+    RegisterWindowClass(kClassName, MainWndProc, ButtonFaceBrush());
     HWND window = CreateWindowExA(0, kClassName, "Kestrix stand-in host",
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, 530, 310, nullptr, nullptr,
                                   instance, nullptr);
     if (window == nullptr) return false;
-    TheHost().dialogOwner = window;
+    HostWindows& windows = TheHost().windows;
+    windows.SetOwner(window);
     ShowWindow(window, SW_SHOWNORMAL);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageForAny(&msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    // Normally gone with its owner already; its controls must not outlive the
-    // plug-in that is unloaded next.
-    CloseControlsGallery();
-    CloseSceneView();
-    TheHost().dialogOwner = nullptr;
+    RunMessageLoop(IsDialogMessageForAny);
+    // What it owned went with it; anything left closes before the plug-in goes.
+    windows.SetOwner(nullptr);
     return true;
 }

@@ -1,6 +1,6 @@
 // Interactive mode: the host's main window and message loop.
-#ifndef KESTRIX_HOST_MAIN_WINDOW_H
-#define KESTRIX_HOST_MAIN_WINDOW_H
+#ifndef KESTRIX_HOST_APP_MAIN_WINDOW_H
+#define KESTRIX_HOST_APP_MAIN_WINDOW_H
 
 #include <windows.h>
 

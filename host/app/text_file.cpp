@@ -1,4 +1,4 @@
-#include "host/text_file.h"
+#include "host/app/text_file.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // Reading a scene or a script from disk, with the reason when it cannot be.
-#ifndef KESTRIX_HOST_TEXT_FILE_H
-#define KESTRIX_HOST_TEXT_FILE_H
+#ifndef KESTRIX_HOST_APP_TEXT_FILE_H
+#define KESTRIX_HOST_APP_TEXT_FILE_H
 
 #include <string>
 

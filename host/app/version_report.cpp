@@ -1,12 +1,10 @@
-#include "host/version_report.h"
+#include "host/app/version_report.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <vector>
-
-#include "host/command_line.h"
 
 namespace {
 
@@ -44,6 +42,8 @@ std::string DescribePlugin(const std::string& path) {
 }
 
 }  // namespace
+
+const char* HostVersion() { return "kestrix " KESTRIX_VERSION; }
 
 std::string VersionReport(const std::string& pluginPath) {
     return std::string(HostVersion()) + "\nplug-in " + pluginPath + ": " +

@@ -1,8 +1,11 @@
-// What `kestrix --version` prints.
-#ifndef KESTRIX_HOST_VERSION_REPORT_H
-#define KESTRIX_HOST_VERSION_REPORT_H
+// The host's version, and what `kestrix --version` prints.
+#ifndef KESTRIX_HOST_APP_VERSION_REPORT_H
+#define KESTRIX_HOST_APP_VERSION_REPORT_H
 
 #include <string>
+
+// "kestrix 1.0.0": the host's name and version, from the file VERSION.
+const char* HostVersion();
 
 // Two lines: the host's version, then the plug-in's product name and file
 // version as its version resource gives them, e.g.

@@ -1,41 +1,9 @@
-#include "host/dialog_driver.h"
+#include "host/automation/dialog_driver.h"
 
-#include "dialog/resource.h"
-#include "host/control_names.h"
-
-namespace {
-
-std::string DescribeList(HWND dialog, int comboId) {
-    const std::vector<std::string> entries = ComboEntries(dialog, comboId);
-    const LRESULT selected = SendDlgItemMessageA(dialog, comboId, CB_GETCURSEL, 0, 0);
-    std::string line;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        line += i == 0 ? " " : " | ";
-        if (static_cast<LRESULT>(i) == selected) line += "*";
-        line += entries[i];
-    }
-    return line;
-}
-
-const char* CheckState(HWND dialog, int id) {
-    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? "on" : "off";
-}
-
-}  // namespace
+#include "host/win32/list_texts.h"
 
 std::vector<std::string> ComboEntries(HWND dialog, int comboId) {
-    std::vector<std::string> entries;
-    const LRESULT count = SendDlgItemMessageA(dialog, comboId, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendDlgItemMessageA(dialog, comboId, CB_GETLBTEXTLEN, i, 0);
-        if (length < 0) continue;
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        const LRESULT copied = SendDlgItemMessageA(dialog, comboId, CB_GETLBTEXT, i,
-                                                   reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        entries.push_back(text);
-    }
-    return entries;
+    return ComboBoxTexts(GetDlgItem(dialog, comboId));
 }
 
 int FindComboEntry(HWND dialog, int comboId, const std::string& text) {
@@ -93,25 +61,4 @@ std::string ControlClass(HWND dialog, int controlId) {
     char name[64] = "";
     GetClassNameA(control, name, sizeof name);
     return name;
-}
-
-std::string DescribePayloadDialog(HWND dialog) {
-    std::string out = "carriers:" + DescribeList(dialog, IDC_CARRIER_LIST) + "\n";
-    out += "payloads:" + DescribeList(dialog, IDC_PAYLOAD_LIST) + "\n";
-    out += "button: " + ControlText(dialog, IDC_ATTACH_DETACH) + "\n";
-    out += "fields:";
-    for (const PayloadField& f : kPayloadFields) out += " \"" + ControlText(dialog, f.field) + "\"";
-    out += "\n";
-    out += std::string("add-forces: ") + CheckState(dialog, IDC_ADD_FORCES) + "\n";
-    out += std::string("add-jettison-velocity: ") + CheckState(dialog, IDC_ADD_JETTISON_VELOCITY) +
-           "\n";
-    return out;
-}
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
 }

@@ -1,6 +1,6 @@
-// Acting on a dialog the way a user does, and reading what it shows.
-#ifndef KESTRIX_HOST_DIALOG_DRIVER_H
-#define KESTRIX_HOST_DIALOG_DRIVER_H
+// Acting on a dialog the way a user does, and reading its controls back.
+#ifndef KESTRIX_HOST_AUTOMATION_DIALOG_DRIVER_H
+#define KESTRIX_HOST_AUTOMATION_DIALOG_DRIVER_H
 
 #include <windows.h>
 
@@ -29,17 +29,5 @@ void PressSpinArrow(HWND dialog, int spinId, bool upper);
 
 // The window class of a control, e.g. "msctls_updown32"; empty when absent.
 std::string ControlClass(HWND dialog, int controlId);
-
-// What the payload editor shows, in six lines:
-//   carriers: *Tug | Barge
-//   payloads: *Probe Attached;Tug | Rock
-//   button: Detach
-//   fields: "1.000" ... (the ten fields in kPayloadFields order)
-//   add-forces: on
-//   add-jettison-velocity: off
-std::string DescribePayloadDialog(HWND dialog);
-
-// Handles every message waiting in this thread's queue.
-void PumpMessages();
 
 #endif

@@ -1,21 +1,32 @@
-#include "host/control_names.h"
+#include "host/automation/editor_controls.h"
 
 #include "dialog/resource.h"
 
-const PayloadField kPayloadFields[kPayloadFieldCount] = {
-    {"pos.x", IDC_POSITION_X, IDC_SPIN_POSITION_X, IDC_COARSE_POSITION_X},
-    {"pos.y", IDC_POSITION_Y, IDC_SPIN_POSITION_Y, IDC_COARSE_POSITION_Y},
-    {"pos.z", IDC_POSITION_Z, IDC_SPIN_POSITION_Z, IDC_COARSE_POSITION_Z},
-    {"jrot.x", IDC_JETTISON_ROT_X, IDC_SPIN_JETTISON_ROT_X, IDC_COARSE_JETTISON_ROT_X},
-    {"jrot.y", IDC_JETTISON_ROT_Y, IDC_SPIN_JETTISON_ROT_Y, IDC_COARSE_JETTISON_ROT_Y},
-    {"jrot.z", IDC_JETTISON_ROT_Z, IDC_SPIN_JETTISON_ROT_Z, IDC_COARSE_JETTISON_ROT_Z},
-    {"srot.x", IDC_SHIP_ROT_X, IDC_SPIN_SHIP_ROT_X, IDC_COARSE_SHIP_ROT_X},
-    {"srot.y", IDC_SHIP_ROT_Y, IDC_SPIN_SHIP_ROT_Y, IDC_COARSE_SHIP_ROT_Y},
-    {"srot.z", IDC_SHIP_ROT_Z, IDC_SPIN_SHIP_ROT_Z, IDC_COARSE_SHIP_ROT_Z},
-    {"vel", IDC_JETTISON_VELOCITY, IDC_SPIN_JETTISON_VELOCITY, IDC_COARSE_JETTISON_VELOCITY},
-};
+const char kEditorCommand[] = "Brask Dialog";
 
 namespace {
+
+// Keyed by what a field holds, so that the names follow the plug-in's
+// table whatever its order.
+struct FieldName {
+    FieldValue value;
+    const char* name;
+};
+
+const FieldName kFieldNames[] = {
+    {FieldValue::PositionX, "pos.x"},          {FieldValue::PositionY, "pos.y"},
+    {FieldValue::PositionZ, "pos.z"},          {FieldValue::JettisonRotationX, "jrot.x"},
+    {FieldValue::JettisonRotationY, "jrot.y"}, {FieldValue::JettisonRotationZ, "jrot.z"},
+    {FieldValue::ShipRotationX, "srot.x"},     {FieldValue::ShipRotationY, "srot.y"},
+    {FieldValue::ShipRotationZ, "srot.z"},     {FieldValue::JettisonVelocity, "vel"},
+};
+
+const char* NameOf(FieldValue value) {
+    for (const FieldName& n : kFieldNames) {
+        if (n.value == value) return n.name;
+    }
+    return nullptr;
+}
 
 const PayloadButton kButtons[] = {
     {"attach", IDC_ATTACH_DETACH, "Attach"},
@@ -27,9 +38,12 @@ const PayloadButton kButtons[] = {
 
 }  // namespace
 
+const char* PayloadFieldName(const PayloadField& field) { return NameOf(field.value); }
+
 const PayloadField* FindPayloadField(const std::string& name) {
     for (const PayloadField& f : kPayloadFields) {
-        if (name == f.name) return &f;
+        const char* own = NameOf(f.value);
+        if (own != nullptr && name == own) return &f;
     }
     return nullptr;
 }
@@ -44,8 +58,10 @@ const PayloadButton* FindPayloadButton(const std::string& name) {
 std::string PayloadFieldNames() {
     std::string names;
     for (const PayloadField& f : kPayloadFields) {
+        const char* name = NameOf(f.value);
+        if (name == nullptr) continue;
         if (!names.empty()) names += ", ";
-        names += f.name;
+        names += name;
     }
     return names;
 }

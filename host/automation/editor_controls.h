@@ -1,20 +1,18 @@
-// The readable names a script gives the payload editor's controls, beside
-// their numeric ids.
-#ifndef KESTRIX_HOST_CONTROL_NAMES_H
-#define KESTRIX_HOST_CONTROL_NAMES_H
+// The payload editor's controls as a script names them: each numeric field
+// by a readable name beside the plug-in's own table of fields, and the
+// buttons and check boxes; and the command that opens the editor.
+#ifndef KESTRIX_HOST_AUTOMATION_EDITOR_CONTROLS_H
+#define KESTRIX_HOST_AUTOMATION_EDITOR_CONTROLS_H
 
 #include <string>
 
-// A numeric field and its two arrows. The ten are in the order of the
-// fields: line that `show` prints.
-struct PayloadField {
-    const char* name;  // e.g. "pos.x"
-    int field;
-    int fineArrow;    // step 0.001
-    int coarseArrow;  // step 1.0
-};
-constexpr int kPayloadFieldCount = 10;
-extern const PayloadField kPayloadFields[kPayloadFieldCount];
+#include "dialog/payload_field_table.h"
+
+// The label of the custom command that opens the payload editor.
+extern const char kEditorCommand[];
+
+// A field's name, e.g. "pos.x".
+const char* PayloadFieldName(const PayloadField& field);
 
 // A push button or check box. `caption`, when set, is the text the button
 // must show for the name to apply ("attach" and "detach" name one button).

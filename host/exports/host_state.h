@@ -1,41 +1,25 @@
-// Everything the stand-in host keeps while it runs: the scene, the message
-// trace, and what plug-ins registered with it. (What a plug-in calls is told
-// to an observer instead: host/plugin_calls.h.)
-#ifndef KESTRIX_HOST_HOST_STATE_H
-#define KESTRIX_HOST_HOST_STATE_H
+// Everything the stand-in host keeps while it runs, in three parts: the
+// simulation (the scene and the message trace), what the plug-in registered,
+// and the windows kept open beside the main window. (What a plug-in calls is
+// told to observers instead: host/kapi/plugin_calls.h.)
+#ifndef KESTRIX_HOST_EXPORTS_HOST_STATE_H
+#define KESTRIX_HOST_EXPORTS_HOST_STATE_H
 
-#include <string>
-#include <vector>
-
-#include "host/message_trace.h"
-#include "host/scene.h"
-#include "kapi_classes.h"
-
-struct CustomCommand {
-    DWORD id = 0;
-    std::string label;
-    std::string description;
-    CustomCmdFunc callback = nullptr;
-    void* context = nullptr;
-};
+#include "host/exports/host_windows.h"
+#include "host/exports/plugin_registry.h"
+#include "host/scene/message_trace.h"
+#include "host/scene/scene.h"
 
 struct HostState {
     // First: the scene's vessels trace into it.
     MessageTrace trace;
     Scene scene{&trace};
 
-    std::vector<CustomCommand> commands;
-    DWORD nextCommandId = 1;  // 0 is never a valid id
-    std::vector<kapi::Module*> modules;
-    std::vector<HWND> dialogs;  // open, oldest first
-    HINSTANCE pluginInstance = nullptr;  // the loaded plug-in, for windows of its classes
-    HWND dialogOwner = nullptr;
+    PluginRegistry plugins;
+    HostWindows windows;
 
-    const CustomCommand* FindCommand(const std::string& label) const;
-    // The newest dialog that is still open, or null.
-    HWND NewestDialog();
-    void ForgetClosedDialogs();
-    // Back to a host with nothing registered and an empty scene.
+    // Back to a host with no window open, nothing registered, an empty scene
+    // and a trace that records.
     void Reset();
 };
 

@@ -3,56 +3,41 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/date_text.h"
-#include "host/host_state.h"
-#include "host/plugin_calls.h"
-#include "host/scene_vessel.h"
+#include "host/exports/host_state.h"
+#include "host/kapi/plugin_calls.h"
+#include "host/scene/scene_vessel.h"
+#include "host/text/date_text.h"
 #include "kapi.h"
 
 void InitLib(HINSTANCE instance) {
-    if (PluginCallObserver* o = PluginCallWatcher()) o->OnInitLib(instance);
+    TellPluginCallObservers([&](PluginCallObserver& o) { o.OnInitLib(instance); });
 }
 
 int Date2Int(const char* date) {
-    if (PluginCallObserver* o = PluginCallWatcher()) o->OnDate2Int(date);
+    TellPluginCallObservers([&](PluginCallObserver& o) { o.OnDate2Int(date); });
     return DayNumberFromDateText(date);
 }
 
 void kapiRegisterModule(kapi::Module* module) {
-    if (module != nullptr) TheHost().modules.push_back(module);
+    if (module != nullptr) TheHost().plugins.modules.push_back(module);
 }
 
 DWORD kapiRegisterCustomCmd(const char* label, const char* description, CustomCmdFunc callback,
                             void* context) {
-    HostState& host = TheHost();
-    CustomCommand command;
-    command.id = host.nextCommandId++;
-    command.label = label != nullptr ? label : "";
-    command.description = description != nullptr ? description : "";
-    command.callback = callback;
-    command.context = context;
-    host.commands.push_back(command);
-    return command.id;
+    return TheHost().plugins.AddCommand(label, description, callback, context);
 }
 
 bool kapiUnregisterCustomCmd(int commandId) {
-    if (PluginCallObserver* o = PluginCallWatcher()) o->OnUnregisterCustomCmd(commandId);
-    HostState& host = TheHost();
-    for (auto it = host.commands.begin(); it != host.commands.end(); ++it) {
-        if (static_cast<int>(it->id) == commandId) {
-            host.commands.erase(it);
-            return true;
-        }
-    }
-    return false;
+    TellPluginCallObservers([&](PluginCallObserver& o) { o.OnUnregisterCustomCmd(commandId); });
+    return TheHost().plugins.RemoveCommand(commandId);
 }
 
 HWND kapiOpenDialog(HINSTANCE instance, int templateId, DLGPROC dialogProc, void* context) {
-    HostState& host = TheHost();
-    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), host.dialogOwner,
+    HostWindows& windows = TheHost().windows;
+    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), windows.Owner(),
                                      dialogProc, reinterpret_cast<LPARAM>(context));
     if (dialog != nullptr) {
-        host.dialogs.push_back(dialog);
+        windows.AddDialog(dialog);
         ShowWindow(dialog, SW_SHOWNORMAL);
     }
     return dialog;
@@ -60,11 +45,10 @@ HWND kapiOpenDialog(HINSTANCE instance, int templateId, DLGPROC dialogProc, void
 
 void kapiCloseDialog(HWND dialog) {
     if (IsWindow(dialog)) DestroyWindow(dialog);
-    TheHost().ForgetClosedDialogs();
 }
 
 int kapiDefDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
-    if (PluginCallObserver* o = PluginCallWatcher()) o->OnDefDialogProc(dialog, message);
+    TellPluginCallObservers([&](PluginCallObserver& o) { o.OnDefDialogProc(dialog, message); });
     if (message == WM_CLOSE) {
         kapiCloseDialog(dialog);
         return TRUE;

@@ -1,9 +1,14 @@
-#include "host/controls_gallery.h"
+#include "host/gallery/controls_gallery.h"
 
 #include <cstdio>
 
 #include "controls/custom_controls.h"
-#include "host/host_state.h"
+#include "host/exports/host_state.h"
+#include "host/text/quoting.h"
+#include "host/win32/child_window.h"
+#include "host/win32/list_texts.h"
+#include "host/win32/open_or_raise.h"
+#include "host/win32/window_class.h"
 
 namespace {
 
@@ -51,8 +56,6 @@ const int kSwitchHeight = 60;
 const int kClientWidth = 680;
 const int kClientHeight = 460;
 
-HWND g_gallery = nullptr;
-
 const char* PositionName(LONG position) {
     switch (position) {
     case SW_UP: return "up";
@@ -83,18 +86,6 @@ const SwitchSample* FindSwitch(int id) {
         if (s.id == id) return &s;
     }
     return nullptr;
-}
-
-HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int x, int y, int w,
-              int h, int id, HINSTANCE instance) {
-    HWND child = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                 nullptr);
-    if (child != nullptr) {
-        SendMessageA(child, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    }
-    return child;
 }
 
 HWND AddLabel(HWND parent, const char* text, int x, int y, int w, int h = 16) {
@@ -135,7 +126,7 @@ void AddLogLine(HWND window, const std::string& line) {
 }
 
 LRESULT OnCreate(HWND window) {
-    HINSTANCE plugin = TheHost().pluginInstance;
+    HINSTANCE plugin = TheHost().plugins.instance;
     AddLabel(window,
              "Gauges (range 0 to 100): hold an arrow box to step; press or drag in the track.",
              10, 8, 660);
@@ -198,24 +189,19 @@ LRESULT CALLBACK GalleryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnGaugeNotification(window, wParam, reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
-    case WM_DESTROY:
-        // The controls go with the window, before DestroyWindow returns.
-        if (window == g_gallery) g_gallery = nullptr;
-        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
-void RegisterGalleryClass(HINSTANCE host) {
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(host, kGalleryClass, &wc)) return;
-    wc.lpfnWndProc = GalleryWndProc;
-    wc.hInstance = host;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kGalleryClass;
-    RegisterClassA(&wc);
+HWND CreateGallery(HWND owner) {
+    if (!RegisterWindowClass(kGalleryClass, GalleryWndProc, ButtonFaceBrush())) return nullptr;
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&frame, style, FALSE);
+    return CreateWindowExA(0, kGalleryClass, "Controls gallery", style, CW_USEDEFAULT,
+                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                           owner, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 std::string Hex(LONG bits) {
@@ -227,55 +213,40 @@ std::string Hex(LONG bits) {
 }  // namespace
 
 HWND OpenControlsGallery(HWND owner, std::string* error) {
-    if (g_gallery != nullptr) {
-        ShowWindow(g_gallery, SW_SHOWNORMAL);
-        SetForegroundWindow(g_gallery);
-        return g_gallery;
-    }
-    if (TheHost().pluginInstance == nullptr) {
+    HWND open = ControlsGalleryWindow();
+    if (open == nullptr && TheHost().plugins.instance == nullptr) {
         *error = "no plug-in is loaded";
         return nullptr;
     }
-    const HINSTANCE host = GetModuleHandleA(nullptr);
-    RegisterGalleryClass(host);
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&frame, style, FALSE);
-    HWND window = CreateWindowExA(0, kGalleryClass, "Controls gallery", style, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left,
-                                  frame.bottom - frame.top, owner, nullptr, host, nullptr);
+    HWND window = OpenOrRaise(kGalleryClass, [owner] { return CreateGallery(owner); });
     if (window == nullptr) {
-        *error = std::string("cannot create the controls gallery: the plug-in has no classes \"") +
-                 kGaugeClassName + "\" and \"" + kSwitchClassName + "\"";
+        *error = std::string("cannot create the controls gallery: the plug-in has no classes ") +
+                 InQuotes(kGaugeClassName) + " and " + InQuotes(kSwitchClassName);
         return nullptr;
     }
-    g_gallery = window;
-    ShowWindow(window, SW_SHOWNORMAL);
+    // Closed with the dialogs, before the plug-in whose classes its controls are goes.
+    TheHost().windows.KeepTool(window);
     return window;
 }
 
-void CloseControlsGallery() {
-    if (g_gallery != nullptr) DestroyWindow(g_gallery);
-    g_gallery = nullptr;
-}
-
-HWND ControlsGalleryWindow() { return g_gallery; }
+HWND ControlsGalleryWindow() { return FindThreadWindow(kGalleryClass); }
 
 std::string DescribeControlsGallery() {
     std::string text;
-    if (g_gallery == nullptr) return text;
+    HWND gallery = ControlsGalleryWindow();
+    if (gallery == nullptr) return text;
     for (const GaugeSample& g : kGauges) {
-        HWND gauge = GetDlgItem(g_gallery, g.id);
-        text += "gallery: gauge " + std::to_string(g.id) + " \"" + g.name + "\" flags=" +
+        HWND gauge = GetDlgItem(gallery, g.id);
+        text += "gallery: gauge " + std::to_string(g.id) + " " + InQuotes(g.name) + " flags=" +
                 Hex(GetWindowLongA(gauge, GAUGE_FLAGS)) +
                 " min=" + std::to_string(GetWindowLongA(gauge, GAUGE_MIN)) +
                 " max=" + std::to_string(GetWindowLongA(gauge, GAUGE_MAX)) +
                 " value=" + std::to_string(GetWindowLongA(gauge, GAUGE_VALUE)) + "\n";
     }
     for (const SwitchSample& s : kSwitches) {
-        HWND control = GetDlgItem(g_gallery, s.id);
+        HWND control = GetDlgItem(gallery, s.id);
         const LONG position = GetWindowLongA(control, SWITCH_POSITION);
-        text += "gallery: switch " + std::to_string(s.id) + " \"" + s.name + "\" mode=" +
+        text += "gallery: switch " + std::to_string(s.id) + " " + InQuotes(s.name) + " mode=" +
                 Hex(GetWindowLongA(control, SWITCH_MODE)) +
                 " position=" + std::to_string(position) + " (" + PositionName(position) + ")\n";
     }
@@ -283,18 +254,7 @@ std::string DescribeControlsGallery() {
 }
 
 std::vector<std::string> ControlsGalleryLog() {
-    std::vector<std::string> lines;
-    if (g_gallery == nullptr) return lines;
-    HWND log = GetDlgItem(g_gallery, kLogId);
-    const LRESULT count = SendMessageA(log, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageA(log, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        if (length < 0) continue;
-        std::string line(static_cast<size_t>(length) + 1, '\0');
-        const LRESULT copied = SendMessageA(log, LB_GETTEXT, static_cast<WPARAM>(i),
-                                            reinterpret_cast<LPARAM>(&line[0]));
-        line.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        lines.push_back(line);
-    }
-    return lines;
+    HWND gallery = ControlsGalleryWindow();
+    if (gallery == nullptr) return std::vector<std::string>();
+    return ListBoxTexts(GetDlgItem(gallery, kLogId));
 }

@@ -1,8 +1,8 @@
 // The controls gallery: the plug-in's gauges in all four layouts and its
 // switches in both modes, each writing what it sends its parent into a log.
 // A developer of a host dialog looks here before using the controls.
-#ifndef KESTRIX_HOST_CONTROLS_GALLERY_H
-#define KESTRIX_HOST_CONTROLS_GALLERY_H
+#ifndef KESTRIX_HOST_GALLERY_CONTROLS_GALLERY_H
+#define KESTRIX_HOST_GALLERY_CONTROLS_GALLERY_H
 
 #include <windows.h>
 
@@ -12,12 +12,10 @@
 // Opens the gallery, owned by `owner` (may be null), or brings the open one
 // forward. Its controls are windows of the loaded plug-in's classes. Null,
 // with `error` set, when no plug-in is loaded or its classes are missing.
+// The host's windows keep it (exports/host_windows.h), so that it closes with
+// the dialogs, before the plug-in, which cannot unregister a class while
+// windows of it exist, is unloaded.
 HWND OpenControlsGallery(HWND owner, std::string* error);
-
-// Destroys the gallery with all its controls; nothing when it is not open.
-// Must run before the plug-in is unloaded: the plug-in cannot unregister a
-// class while windows of it exist.
-void CloseControlsGallery();
 
 // The open gallery, or null.
 HWND ControlsGalleryWindow();

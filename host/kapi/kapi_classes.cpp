@@ -1,6 +1,6 @@
 // The classes of the host interface: a plug-in's module base and the vessel
 // interfaces. They need nothing of the host but the observer of plug-in calls.
-#include "host/plugin_calls.h"
+#include "host/kapi/plugin_calls.h"
 #include "kapi_classes.h"
 
 namespace kapi {
@@ -11,7 +11,7 @@ HINSTANCE ModuleNV::GetModuleInstance() const { return instance_; }
 
 Module::Module(HINSTANCE instance) : ModuleNV(instance) {}
 Module::~Module() {
-    if (PluginCallObserver* o = PluginCallWatcher()) o->OnModuleDestroyed(this);
+    TellPluginCallObservers([this](PluginCallObserver& o) { o.OnModuleDestroyed(this); });
 }
 void Module::clbkSimulationBegin(int32_t) {}
 void Module::clbkSimulationEnd() {}

@@ -1,10 +1,12 @@
 // What a plug-in does with the host's interface, told to whoever studies it
-// (a test, say) through an observer it installs. The host itself keeps none
-// of it: a long session would only pile it up.
-#ifndef KESTRIX_HOST_PLUGIN_CALLS_H
-#define KESTRIX_HOST_PLUGIN_CALLS_H
+// (a test, say) through observers it adds. The host itself keeps none of it:
+// a long session would only pile it up.
+#ifndef KESTRIX_HOST_KAPI_PLUGIN_CALLS_H
+#define KESTRIX_HOST_KAPI_PLUGIN_CALLS_H
 
 #include <windows.h>
+
+#include <functional>
 
 namespace kapi {
 class Module;
@@ -21,9 +23,13 @@ public:
     virtual void OnDefDialogProc(HWND, UINT) {}
 };
 
-// One observer at a time; null removes it.
-void ObservePluginCalls(PluginCallObserver* observer);
-// The installed observer, or null.
-PluginCallObserver* PluginCallWatcher();
+// Any number may watch at once; each is told in the order it was added.
+// An observer must be removed before it goes.
+void AddPluginCallObserver(PluginCallObserver* observer);
+void RemovePluginCallObserver(PluginCallObserver* observer);
+
+// Tells every observer, also one added or removed while they are told
+// (the list is copied first).
+void TellPluginCallObservers(const std::function<void(PluginCallObserver&)>& tell);
 
 #endif

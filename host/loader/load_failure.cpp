@@ -1,6 +1,4 @@
-#include "host/load_failure.h"
-
-#include "host/plugin_imports.h"
+#include "host/loader/load_failure.h"
 
 namespace {
 
@@ -48,26 +46,4 @@ std::string DescribeLoadFailure(const std::string& path, const PeFile& image, DW
     default:
         return WithCode("it cannot be loaded", code);
     }
-}
-
-std::string DescribeHostMismatch(const PeFile& image) {
-    const HostImports imports = FindHostImports(image);
-    const std::string own = ExecutableFileName();
-    for (const std::string& program : imports.programs) {
-        if (_stricmp(program.c_str(), own.c_str()) != 0) {
-            return "it was built for another host: it imports from " + program + ", not from " +
-                   own;
-        }
-    }
-    if (imports.missing.empty()) return std::string();
-    const std::string& first = imports.missing.front();
-    std::string text = "it imports " + std::to_string(imports.missing.size()) +
-                       " names this " + own + " does not export, such as " + first;
-    const char* names = first[0] == '?' ? "Microsoft C++"
-                      : first.compare(0, 2, "_Z") == 0 ? "GNU C++" : nullptr;
-    if (names != nullptr) {
-        text += std::string(": it was built for the ") + own + " of the other compiler (" + names +
-                " names); take the " + own + " of its own build";
-    }
-    return text;
 }

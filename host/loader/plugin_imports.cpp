@@ -1,7 +1,8 @@
-#include "host/plugin_imports.h"
+#include "host/loader/plugin_imports.h"
 
 #include <windows.h>
 
+#include "host/loader/executable_path.h"
 #include "peimage/image_file.h"
 
 namespace {
@@ -34,9 +35,24 @@ HostImports FindHostImports(const PeFile& image) {
     return result;
 }
 
-std::string ExecutableFileName() {
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string full(path, n < MAX_PATH ? n : 0);
-    return full.substr(full.find_last_of("\\/") + 1);  // npos + 1 is 0
+std::string DescribeHostMismatch(const PeFile& image) {
+    const HostImports imports = FindHostImports(image);
+    const std::string own = ExecutableFileName();
+    for (const std::string& program : imports.programs) {
+        if (_stricmp(program.c_str(), own.c_str()) != 0) {
+            return "it was built for another host: it imports from " + program + ", not from " +
+                   own;
+        }
+    }
+    if (imports.missing.empty()) return std::string();
+    const std::string& first = imports.missing.front();
+    std::string text = "it imports " + std::to_string(imports.missing.size()) +
+                       " names this " + own + " does not export, such as " + first;
+    const char* names = first[0] == '?' ? "Microsoft C++"
+                      : first.compare(0, 2, "_Z") == 0 ? "GNU C++" : nullptr;
+    if (names != nullptr) {
+        text += std::string(": it was built for the ") + own + " of the other compiler (" + names +
+                " names); take the " + own + " of its own build";
+    }
+    return text;
 }

@@ -1,7 +1,7 @@
 // What a plug-in DLL imports from a host program, read from its file without
-// running any of its code.
-#ifndef KESTRIX_HOST_PLUGIN_IMPORTS_H
-#define KESTRIX_HOST_PLUGIN_IMPORTS_H
+// running any of its code, and whether this host can serve it.
+#ifndef KESTRIX_HOST_LOADER_PLUGIN_IMPORTS_H
+#define KESTRIX_HOST_LOADER_PLUGIN_IMPORTS_H
 
 #include <string>
 #include <vector>
@@ -22,7 +22,11 @@ struct HostImports {
 // Nothing for an image of another machine, which the loader refuses anyway.
 HostImports FindHostImports(const PeFile& image);
 
-// This executable's file name, e.g. "kestrix.exe".
-std::string ExecutableFileName();
+// Why a plug-in was built for another host, read from its imports without
+// running its code: it imports from another program, or names this program
+// does not export (a plug-in imports the host's interface by the host's file
+// name and by C++ names, which each compiler decorates its own way). Empty
+// when its imports from programs are all here, or it cannot be read.
+std::string DescribeHostMismatch(const PeFile& image);
 
 #endif

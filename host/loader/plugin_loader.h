@@ -1,6 +1,6 @@
 // Loading and unloading a plug-in the way the host does.
-#ifndef KESTRIX_HOST_PLUGIN_LOADER_H
-#define KESTRIX_HOST_PLUGIN_LOADER_H
+#ifndef KESTRIX_HOST_LOADER_PLUGIN_LOADER_H
+#define KESTRIX_HOST_LOADER_PLUGIN_LOADER_H
 
 #include <windows.h>
 
@@ -18,9 +18,9 @@ public:
     // `error` set, when the library cannot be loaded or has no InitModule.
     bool Load(const std::string& path, std::string* error);
 
-    // Closes the open dialogs and the controls gallery, ends the simulation
-    // for the registered modules and frees the library; its detach hook shuts
-    // the module down.
+    // Closes every window the host keeps open (the dialogs, the controls
+    // gallery, the scene view), ends the simulation for the registered modules
+    // and frees the library; its detach hook shuts the module down.
     void Unload();
 
     HMODULE Module() const { return module_; }
@@ -28,8 +28,5 @@ public:
 private:
     HMODULE module_ = nullptr;
 };
-
-// The folder of the running executable, with a trailing backslash.
-std::string ExecutableFolder();
 
 #endif

@@ -1,4 +1,4 @@
-#include "host/scene_parser.h"
+#include "host/scene/demo_scene.h"
 
 const char* DemoSceneText() {
     return "# Two carriers, free and attached payloads, and one vessel too old for\n"

@@ -1,4 +1,4 @@
-#include "host/handle_index.h"
+#include "host/scene/handle_index.h"
 
 namespace {
 

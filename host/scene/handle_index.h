@@ -2,8 +2,8 @@
 // it opens, so the table is flat (linear probing, a power-of-two size, no
 // node to chase) and holds what those look-ups need beside the vessel, so
 // that they touch nothing else.
-#ifndef KESTRIX_HOST_HANDLE_INDEX_H
-#define KESTRIX_HOST_HANDLE_INDEX_H
+#ifndef KESTRIX_HOST_SCENE_HANDLE_INDEX_H
+#define KESTRIX_HOST_SCENE_HANDLE_INDEX_H
 
 #include <stddef.h>
 #include <stdint.h>

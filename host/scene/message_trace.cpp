@@ -1,8 +1,9 @@
-#include "host/message_trace.h"
+#include "host/scene/message_trace.h"
 
 #include <cinttypes>
 #include <cstdio>
 
+#include "host/text/quoting.h"
 #include "payload/payload_protocol.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::string FormatVector(const PayloadVector& v) {
 }
 
 std::string DecodeRecord(const PayloadRecord& r) {
-    return "record{name=" + QuoteText(r.name, kPayloadNameMax + 1) +
+    return "record{name=" + InQuotes(r.name, kPayloadNameMax + 1) +
            " pos=" + FormatVector(r.position) + " srot=" + FormatVector(r.shipRotation) +
            " jrot=" + FormatVector(r.jettisonRotation) + " vel=" + FormatDouble(r.jettisonVelocity) +
            " extra=(" + std::to_string(r.extraA) + "," + std::to_string(r.extraB) + "," +
@@ -32,24 +33,6 @@ std::string DecodeRecord(const PayloadRecord& r) {
 }
 
 }  // namespace
-
-std::string QuoteText(const char* text, size_t maxLength) {
-    std::string out = "\"";
-    for (size_t i = 0; i < maxLength && text[i] != '\0'; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7f) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            out += hex;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
 
 std::string MessageName(uint32_t messageId) {
     switch (messageId) {
@@ -74,10 +57,10 @@ std::string DecodeMessageContext(uint32_t messageId, const void* context) {
     case PLMSG_IS_ATTACHED:
     case PLMSG_DETACH:
     case PLMSG_SET_FORCES:
-        return QuoteText(static_cast<const char*>(context), kPayloadNameMax + 1);
+        return InQuotes(static_cast<const char*>(context), kPayloadNameMax + 1);
     case PLMSG_GET_PARAMS: {
         const PayloadQuery* q = static_cast<const PayloadQuery*>(context);
-        const std::string name = q->name ? QuoteText(q->name, kPayloadNameMax + 1) : "null";
+        const std::string name = q->name ? InQuotes(q->name, kPayloadNameMax + 1) : "null";
         return "query{name=" + name + "}";
     }
     case PLMSG_ATTACH:

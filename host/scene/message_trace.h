@@ -1,6 +1,6 @@
 // The record of every generic message a vessel receives, decoded for people.
-#ifndef KESTRIX_HOST_MESSAGE_TRACE_H
-#define KESTRIX_HOST_MESSAGE_TRACE_H
+#ifndef KESTRIX_HOST_SCENE_MESSAGE_TRACE_H
+#define KESTRIX_HOST_SCENE_MESSAGE_TRACE_H
 
 #include <stdint.h>
 
@@ -23,14 +23,10 @@ struct TraceEntry {
 // The PLMSG_* name, or 0x and eight upper-case hex digits.
 std::string MessageName(uint32_t messageId);
 
-// The context as the trace shows it: null, a quoted name, query{...} or
-// record{...}. Must be called before the message is delivered, since a
+// The context as the trace shows it: null, a quoted name (InQuotes), query{...}
+// or record{...}. Must be called before the message is delivered, since a
 // carrier may release an attach record during the call.
 std::string DecodeMessageContext(uint32_t messageId, const void* context);
-
-// A text in double quotes; quotes, backslashes and bytes that are no printable
-// ASCII are escaped, so a hostile name cannot forge trace lines.
-std::string QuoteText(const char* text, size_t maxLength);
 
 class MessageTrace {
 public:

@@ -1,6 +1,6 @@
-#include "host/scene.h"
+#include "host/scene/scene.h"
 
-#include "host/scene_vessel.h"
+#include "host/scene/scene_vessel.h"
 
 Scene::Scene(MessageTrace* trace) : trace_(trace) {}
 
@@ -13,9 +13,9 @@ void Scene::Clear() {
 
 void Scene::Load(const SceneDescription& description) {
     Clear();
-    auto exists = [this](const std::string& name) { return FindByName(name) != nullptr; };
+    auto exists = [this](const std::string& name) { return Exists(name); };
     for (const VesselDescription& v : description.vessels) {
-        vessels_.push_back(std::make_unique<SceneVessel>(v, trace_, exists));
+        vessels_.push_back(std::make_unique<SceneVessel>(v, trace_, &changes_, exists));
     }
     Reindex();
     for (const AttachmentDescription& a : description.attachments) {
@@ -77,13 +77,16 @@ bool Scene::Kill(const std::string& name) {
     if (v == nullptr) return false;
     v->Kill();
     Reindex();
+    changes_.ReportKilled(name);
     return true;
 }
 
 bool Scene::Remove(const std::string& name) {
     auto it = firstByName_.find(name);
     if (it == firstByName_.end()) return false;
+    const std::string gone = name;  // `name` may be the vessel's own, gone next
     vessels_.erase(vessels_.begin() + static_cast<std::ptrdiff_t>(it->second));
     Reindex();
+    changes_.ReportRemoved(gone);
     return true;
 }

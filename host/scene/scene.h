@@ -1,8 +1,11 @@
 // The stand-in host's scene: the vessels, in index order, and their handles.
-// Each vessel is given what it needs when the scene is loaded (its
-// description, the trace), so it never reaches back for the scene.
-#ifndef KESTRIX_HOST_SCENE_H
-#define KESTRIX_HOST_SCENE_H
+// Each vessel is given what it needs when the scene is loaded: its
+// description, the trace, the scene's changes to report to, and, for a
+// carrier, the one question it asks of the scene, whether a vessel of a name
+// exists (the carrier refuses to attach any other name). That question reads
+// the scene's name index and nothing else; no vessel holds the scene.
+#ifndef KESTRIX_HOST_SCENE_SCENE_H
+#define KESTRIX_HOST_SCENE_SCENE_H
 
 #include <stdint.h>
 
@@ -11,8 +14,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/handle_index.h"
-#include "host/scene_description.h"
+#include "host/scene/handle_index.h"
+#include "host/scene/scene_changes.h"
+#include "host/scene/scene_description.h"
 #include "kapi_classes.h"
 
 class MessageTrace;
@@ -51,10 +55,16 @@ public:
     // index, name and interface are gone. False when none.
     bool Remove(const std::string& name);
 
+    // Where the vessels and the scene report what changes; listeners join here.
+    SceneChanges& Changes() { return changes_; }
+
 private:
     void Reindex();
+    bool Exists(const std::string& name) const { return firstByName_.count(name) != 0; }
 
     MessageTrace* trace_;
+    // Before the vessels, which report to it as long as they live.
+    SceneChanges changes_;
     std::vector<std::unique_ptr<SceneVessel>> vessels_;
     // The handles in index order: walking the scene by index touches no vessel.
     std::vector<VesselHandle> handles_;

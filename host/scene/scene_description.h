@@ -1,6 +1,6 @@
 // A scene as its file states it, before any vessel exists.
-#ifndef KESTRIX_HOST_SCENE_DESCRIPTION_H
-#define KESTRIX_HOST_SCENE_DESCRIPTION_H
+#ifndef KESTRIX_HOST_SCENE_SCENE_DESCRIPTION_H
+#define KESTRIX_HOST_SCENE_SCENE_DESCRIPTION_H
 
 #include <stdint.h>
 

@@ -1,10 +1,10 @@
-#include "host/scene_parser.h"
+#include "host/scene/scene_parser.h"
 
-#include <algorithm>
 #include <vector>
 
-#include "host/message_text.h"
-#include "host/text_lines.h"
+#include "host/text/numbers.h"
+#include "host/text/quoting.h"
+#include "host/text/text_lines.h"
 
 namespace {
 
@@ -165,30 +165,25 @@ bool ParseAttached(const std::vector<Token>& t, SceneDescription* scene, std::st
     return true;
 }
 
+bool ParseStatement(const std::string& line, SceneDescription* scene, std::string* reason) {
+    std::vector<Token> tokens;
+    if (!SplitLine(line, &tokens, reason)) return false;
+    if (tokens.empty()) return true;
+    const std::string& statement = tokens[0].text;
+    if (statement == "vessel" && !tokens[0].quoted) return ParseVessel(tokens, scene, reason);
+    if (statement == "attached" && !tokens[0].quoted) return ParseAttached(tokens, scene, reason);
+    *reason = "unknown statement " + InQuotes(statement);
+    return false;
+}
+
 }  // namespace
 
 bool ParseScene(const std::string& text, SceneDescription* scene, std::string* error) {
     *scene = SceneDescription();
-    const std::vector<std::string> lines = SplitIntoLines(text);
-    for (size_t n = 0; n < lines.size(); ++n) {
-        std::vector<Token> tokens;
-        std::string reason;
-        bool ok = SplitLine(lines[n], &tokens, &reason);
-        if (ok && !tokens.empty()) {
-            const std::string& statement = tokens[0].text;
-            if (statement == "vessel" && !tokens[0].quoted) {
-                ok = ParseVessel(tokens, scene, &reason);
-            } else if (statement == "attached" && !tokens[0].quoted) {
-                ok = ParseAttached(tokens, scene, &reason);
-            } else {
-                reason = "unknown statement " + InQuotes(statement);
-                ok = false;
-            }
-        }
-        if (!ok) {
-            *error = "line " + std::to_string(n + 1) + ": " + reason;
-            return false;
-        }
-    }
-    return true;
+    return ReadEachLine(
+        text,
+        [scene](int, const std::string& line, std::string* reason) {
+            return ParseStatement(line, scene, reason);
+        },
+        error);
 }

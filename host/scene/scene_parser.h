@@ -7,17 +7,14 @@
 //
 // Words as scripts read them too (SplitLine): a NAME is a word or "quoted
 // text"; '#' starts a comment.
-#ifndef KESTRIX_HOST_SCENE_PARSER_H
-#define KESTRIX_HOST_SCENE_PARSER_H
+#ifndef KESTRIX_HOST_SCENE_SCENE_PARSER_H
+#define KESTRIX_HOST_SCENE_SCENE_PARSER_H
 
 #include <string>
 
-#include "host/scene_description.h"
+#include "host/scene/scene_description.h"
 
 // False, with `error` set to "line N: reason", for the first bad line.
 bool ParseScene(const std::string& text, SceneDescription* scene, std::string* error);
-
-// The scene the host runs when it is given none.
-const char* DemoSceneText();
 
 #endif

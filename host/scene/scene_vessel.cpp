@@ -1,17 +1,19 @@
-#include "host/scene_vessel.h"
+#include "host/scene/scene_vessel.h"
 
-#include "host/carrier_changes.h"
-#include "host/message_trace.h"
+#include "host/scene/message_trace.h"
+#include "host/scene/scene_changes.h"
 
 SceneVessel::SceneVessel(const VesselDescription& description, MessageTrace* trace,
-                         PayloadCarrier::VesselExists exists)
-    : SceneVessel(std::make_unique<VesselDescription>(description), trace, std::move(exists)) {}
+                         const SceneChanges* changes, PayloadCarrier::VesselExists exists)
+    : SceneVessel(std::make_unique<VesselDescription>(description), trace, changes,
+                  std::move(exists)) {}
 
 SceneVessel::SceneVessel(std::unique_ptr<VesselDescription> description, MessageTrace* trace,
-                         PayloadCarrier::VesselExists exists)
+                         const SceneChanges* changes, PayloadCarrier::VesselExists exists)
     : MessageVessel(static_cast<VesselHandle>(&handleTarget_), description->version,
                     description->name.c_str()),
       trace_(trace),
+      changes_(changes),
       description_(std::move(description)) {
     if (description_->carrier) {
         carrier_ = std::make_unique<PayloadCarrier>(description_->name, std::move(exists));
@@ -28,7 +30,7 @@ SceneVessel::~SceneVessel() {
 int32_t SceneVessel::ReceiveMessage(uint32_t messageId, uint32_t parameter, void* context) {
     if (trace_ == nullptr || !trace_->Enabled()) {
         const int32_t answer = Answer(messageId, parameter, context);
-        ReportCarrierAnswer(description_->name, messageId, answer);
+        Report(messageId, answer);
         return answer;
     }
 
@@ -41,8 +43,12 @@ int32_t SceneVessel::ReceiveMessage(uint32_t messageId, uint32_t parameter, void
     entry.answer = Answer(messageId, parameter, context);
     const int32_t answer = entry.answer;
     trace_->Record(std::move(entry));
-    ReportCarrierAnswer(description_->name, messageId, answer);
+    Report(messageId, answer);
     return answer;
+}
+
+void SceneVessel::Report(uint32_t messageId, int32_t answer) const {
+    if (changes_ != nullptr) changes_->ReportCarrierAnswer(description_->name, messageId, answer);
 }
 
 int32_t SceneVessel::Answer(uint32_t messageId, uint32_t parameter, void* context) {

@@ -1,4 +1,4 @@
-#include "host/bmp_image.h"
+#include "host/scene_view/bmp_image.h"
 
 #include <stddef.h>
 

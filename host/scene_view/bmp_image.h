@@ -1,7 +1,7 @@
 // A picture as the bytes of a BMP file: 24 bits a pixel, rows bottom-up and
 // padded to four bytes, as every reader of the format expects.
-#ifndef KESTRIX_HOST_BMP_IMAGE_H
-#define KESTRIX_HOST_BMP_IMAGE_H
+#ifndef KESTRIX_HOST_SCENE_VIEW_BMP_IMAGE_H
+#define KESTRIX_HOST_SCENE_VIEW_BMP_IMAGE_H
 
 #include <stdint.h>
 

@@ -1,13 +1,6 @@
-#include "host/scene_picture.h"
+#include "host/scene_view/scene_picture.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#include "host/bmp_image.h"
-#include "host/message_text.h"
-#include "host/scene_view_model.h"
-#include "host/scene_view_paint.h"
+#include "host/scene_view/scene_view_paint.h"
 
 ScenePicture::ScenePicture(int width, int height) : width_(width), height_(height) {
     if (width <= 0 || height <= 0) return;
@@ -45,28 +38,4 @@ std::vector<uint32_t> ScenePicture::Pixels() const {
     pixels.assign(bits_, bits_ + count);
     for (uint32_t& p : pixels) p &= 0x00FFFFFFu;  // the unused byte of a 32-bit DIB
     return pixels;
-}
-
-bool WriteScenePicture(const Scene& scene, const std::string& path, std::string* error) {
-    const std::vector<ViewCarrier> carriers = CollectSceneView(scene);
-    ScenePicture picture(kPictureWidth, ScenePictureHeight(carriers.size()));
-    if (!picture.Ready()) {
-        *error = "cannot make a bitmap for the picture";
-        return false;
-    }
-    picture.Paint(carriers);
-    const std::vector<uint8_t> bytes =
-        EncodeBmp(picture.Width(), picture.Height(), picture.Pixels());
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        *error = "cannot write picture " + InQuotes(path) + ": " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        *error = "cannot write picture " + InQuotes(path) + ": the disk refused it";
-        return false;
-    }
-    return true;
 }

@@ -1,17 +1,14 @@
-// The scene view painted into memory, without a window: what the script
-// action `picture FILE` writes, with the same paint as the window's.
-#ifndef KESTRIX_HOST_SCENE_PICTURE_H
-#define KESTRIX_HOST_SCENE_PICTURE_H
+// The scene view painted into memory: the window's back buffer, and the
+// picture that `picture FILE` writes (picture_file.h), with one paint.
+#ifndef KESTRIX_HOST_SCENE_VIEW_SCENE_PICTURE_H
+#define KESTRIX_HOST_SCENE_VIEW_SCENE_PICTURE_H
 
 #include <windows.h>
 #include <stdint.h>
 
-#include <string>
 #include <vector>
 
-#include "host/scene_view_geometry.h"
-
-class Scene;
+#include "host/scene_view/scene_view_geometry.h"
 
 // A 32-bit top-down bitmap selected into a memory context of its own.
 class ScenePicture {
@@ -40,10 +37,5 @@ private:
     HGDIOBJ previous_ = nullptr;
     const uint32_t* bits_ = nullptr;
 };
-
-// The scene's carriers as the view shows them, kPictureWidth wide and a row
-// each (up to kPictureRows), written to `path` as a BMP file. False, with
-// `error` set, when it cannot be written.
-bool WriteScenePicture(const Scene& scene, const std::string& path, std::string* error);
 
 #endif

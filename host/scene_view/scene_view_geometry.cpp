@@ -1,4 +1,4 @@
-#include "host/scene_view_geometry.h"
+#include "host/scene_view/scene_view_geometry.h"
 
 #include <algorithm>
 #include <cmath>

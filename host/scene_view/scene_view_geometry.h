@@ -7,8 +7,8 @@
 // in pixels as doubles, unbounded; what a painter draws goes through
 // ClipSegment or ClampIntoPane first, so nothing reaches past its pane and
 // every int it gets is a pixel of the pane.
-#ifndef KESTRIX_HOST_SCENE_VIEW_GEOMETRY_H
-#define KESTRIX_HOST_SCENE_VIEW_GEOMETRY_H
+#ifndef KESTRIX_HOST_SCENE_VIEW_SCENE_VIEW_GEOMETRY_H
+#define KESTRIX_HOST_SCENE_VIEW_SCENE_VIEW_GEOMETRY_H
 
 #include <stddef.h>
 

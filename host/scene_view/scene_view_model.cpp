@@ -1,7 +1,7 @@
-#include "host/scene_view_model.h"
+#include "host/scene_view/scene_view_model.h"
 
-#include "host/scene.h"
-#include "host/scene_vessel.h"
+#include "host/scene/scene.h"
+#include "host/scene/scene_vessel.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // What the scene view shows, read from the scene's carriers as they hold it
 // at the moment of the call: never from the dialog, which may show values a
 // carrier refused.
-#ifndef KESTRIX_HOST_SCENE_VIEW_MODEL_H
-#define KESTRIX_HOST_SCENE_VIEW_MODEL_H
+#ifndef KESTRIX_HOST_SCENE_VIEW_SCENE_VIEW_MODEL_H
+#define KESTRIX_HOST_SCENE_VIEW_SCENE_VIEW_MODEL_H
 
 #include <vector>
 
-#include "host/scene_view_geometry.h"
+#include "host/scene_view/scene_view_geometry.h"
 
 class Scene;
 

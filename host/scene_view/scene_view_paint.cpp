@@ -1,4 +1,4 @@
-#include "host/scene_view_paint.h"
+#include "host/scene_view/scene_view_paint.h"
 
 #include <cstdio>
 #include <string>

@@ -1,14 +1,14 @@
 // Drawing the scene view: each carrier's row with its heading and its two
 // panes, from above and from the side. The window and the picture both paint
 // through here, so a picture shows what the window shows.
-#ifndef KESTRIX_HOST_SCENE_VIEW_PAINT_H
-#define KESTRIX_HOST_SCENE_VIEW_PAINT_H
+#ifndef KESTRIX_HOST_SCENE_VIEW_SCENE_VIEW_PAINT_H
+#define KESTRIX_HOST_SCENE_VIEW_SCENE_VIEW_PAINT_H
 
 #include <windows.h>
 
 #include <vector>
 
-#include "host/scene_view_geometry.h"
+#include "host/scene_view/scene_view_geometry.h"
 
 // The colours, for whoever reads a painted picture back.
 const COLORREF kViewBackground = RGB(255, 255, 255);

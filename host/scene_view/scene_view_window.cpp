@@ -1,9 +1,13 @@
-#include "host/scene_view.h"
+#include "host/scene_view/scene_view_window.h"
 
-#include "host/carrier_changes.h"
-#include "host/host_state.h"
-#include "host/scene_picture.h"
-#include "host/scene_view_model.h"
+#include <memory>
+#include <vector>
+
+#include "host/scene/scene.h"
+#include "host/scene_view/scene_picture.h"
+#include "host/scene_view/scene_view_model.h"
+#include "host/win32/open_or_raise.h"
+#include "host/win32/window_class.h"
 
 namespace {
 
@@ -11,19 +15,41 @@ const char kViewClass[] = "KestrixSceneView";
 const int kClientWidth = kPictureWidth;
 const int kClientHeight = 2 * kPictureRowHeight;
 
-HWND g_view = nullptr;
-
-// Redraws the view after every change a carrier accepted. The paint reads
-// the carriers then, so a burst of arrow clicks costs one paint.
-class RedrawOnChange : public CarrierChangeObserver {
+// What one view window holds: the scene it shows, listened to while the
+// window lives. The paint reads the carriers when it runs, so a burst of
+// arrow clicks costs one paint.
+class ViewState : public SceneListener {
 public:
-    void OnCarrierChanged(const std::string&, uint32_t) override { RefreshSceneView(); }
+    ViewState(HWND window, Scene& scene) : window_(window), scene_(scene) {
+        scene_.Changes().Add(this);
+    }
+    ~ViewState() override { scene_.Changes().Remove(this); }
+    ViewState(const ViewState&) = delete;
+    ViewState& operator=(const ViewState&) = delete;
+
+    const Scene& Shown() const { return scene_; }
+
+    void OnCarrierChanged(const std::string&, uint32_t) override { Redraw(); }
+    void OnVesselKilled(const std::string&) override { Redraw(); }
+    void OnVesselRemoved(const std::string&) override { Redraw(); }
+
+private:
+    void Redraw() { InvalidateRect(window_, nullptr, FALSE); }
+
+    HWND window_;
+    Scene& scene_;
 };
 
-RedrawOnChange g_redraw;
+ViewState* StateOf(HWND window) {
+    return reinterpret_cast<ViewState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
 
-LRESULT OnCreate() {
-    ObserveCarrierChanges(&g_redraw);
+LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
+    Scene* scene = static_cast<Scene*>(create->lpCreateParams);
+    if (scene == nullptr) return -1;
+    // The window owns its state from here; OnDestroy deletes it.
+    ViewState* state = new ViewState(window, *scene);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     return 0;
 }
 
@@ -31,28 +57,31 @@ LRESULT OnCreate() {
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
+    const ViewState* state = StateOf(window);
     RECT client;
     GetClientRect(window, &client);
-    const std::vector<ViewCarrier> carriers = CollectSceneView(TheHost().scene);
-    ScenePicture frame(client.right, client.bottom);
-    if (dc != nullptr && frame.Ready()) {
-        frame.Paint(carriers, carriers.size());
-        BitBlt(dc, 0, 0, client.right, client.bottom, frame.Context(), 0, 0, SRCCOPY);
+    if (dc != nullptr && state != nullptr) {
+        const std::vector<ViewCarrier> carriers = CollectSceneView(state->Shown());
+        ScenePicture frame(client.right, client.bottom);
+        if (frame.Ready()) {
+            frame.Paint(carriers, carriers.size());
+            BitBlt(dc, 0, 0, client.right, client.bottom, frame.Context(), 0, 0, SRCCOPY);
+        }
     }
     EndPaint(window, &ps);
     return 0;
 }
 
 LRESULT OnDestroy(HWND window) {
-    ObserveCarrierChanges(nullptr);
-    if (window == g_view) g_view = nullptr;
+    std::unique_ptr<ViewState> state(StateOf(window));
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     return 0;
 }
 
 LRESULT CALLBACK SceneViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        return OnCreate();
+        return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_ERASEBKGND:
         return 1;  // the paint covers every pixel
     case WM_PAINT:
@@ -67,48 +96,22 @@ LRESULT CALLBACK SceneViewProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void RegisterViewClass(HINSTANCE host) {
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(host, kViewClass, &wc)) return;
-    wc.lpfnWndProc = SceneViewProc;
-    wc.hInstance = host;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kViewClass;
-    RegisterClassA(&wc);
+HWND CreateView(Scene& scene, HWND owner) {
+    if (!RegisterWindowClass(kViewClass, SceneViewProc, nullptr)) return nullptr;
+    const DWORD style = WS_OVERLAPPEDWINDOW;
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&frame, style, FALSE);
+    return CreateWindowExA(0, kViewClass, "Scene view", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                           frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                           GetModuleHandleA(nullptr), &scene);
 }
 
 }  // namespace
 
-HWND OpenSceneView(HWND owner, std::string* error) {
-    if (g_view != nullptr) {
-        ShowWindow(g_view, SW_SHOWNORMAL);
-        SetForegroundWindow(g_view);
-        return g_view;
-    }
-    const HINSTANCE host = GetModuleHandleA(nullptr);
-    RegisterViewClass(host);
-    const DWORD style = WS_OVERLAPPEDWINDOW;
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&frame, style, FALSE);
-    HWND window = CreateWindowExA(0, kViewClass, "Scene view", style, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left,
-                                  frame.bottom - frame.top, owner, nullptr, host, nullptr);
-    if (window == nullptr) {
-        *error = "cannot create the scene view window";
-        return nullptr;
-    }
-    g_view = window;
-    ShowWindow(window, SW_SHOWNORMAL);
+HWND OpenSceneView(Scene& scene, HWND owner, std::string* error) {
+    HWND window = OpenOrRaise(kViewClass, [&] { return CreateView(scene, owner); });
+    if (window == nullptr) *error = "cannot create the scene view window";
     return window;
 }
 
-void CloseSceneView() {
-    if (g_view != nullptr) DestroyWindow(g_view);
-    g_view = nullptr;
-}
-
-HWND SceneViewWindow() { return g_view; }
-
-void RefreshSceneView() {
-    if (g_view != nullptr) InvalidateRect(g_view, nullptr, FALSE);
-}
+HWND SceneViewWindow() { return FindThreadWindow(kViewClass); }

@@ -1,8 +1,9 @@
-#include "host/script.h"
+#include "host/script/script_parser.h"
 
-#include "host/control_names.h"
-#include "host/message_text.h"
-#include "host/text_lines.h"
+#include "host/automation/editor_controls.h"
+#include "host/text/numbers.h"
+#include "host/text/quoting.h"
+#include "host/text/text_lines.h"
 
 namespace {
 
@@ -40,8 +41,8 @@ bool ParseField(const Words& t, ScriptAction* a, std::string* reason) {
             "unknown field " + InQuotes(t[1].text) + "; the fields are " + PayloadFieldNames();
         return false;
     }
-    a->controlId = field->field;
-    a->controlName = field->name;
+    a->controlId = field->editId;
+    a->controlName = PayloadFieldName(*field);
     return true;
 }
 
@@ -82,12 +83,12 @@ size_t ParseArrow(const Words& t, ScriptAction* a, std::string* reason) {
         return 0;
     }
     if (t.size() < 3 || (t[2].text != "fine" && t[2].text != "coarse")) {
-        *reason = std::string("spin ") + field->name + " needs fine or coarse";
+        *reason = std::string("spin ") + PayloadFieldName(*field) + " needs fine or coarse";
         return 0;
     }
     const bool fine = t[2].text == "fine";
-    a->controlId = fine ? field->fineArrow : field->coarseArrow;
-    a->controlName = std::string(field->name) + " " + t[2].text;
+    a->controlId = fine ? field->fineSpinId : field->coarseSpinId;
+    a->controlName = std::string(PayloadFieldName(*field)) + " " + t[2].text;
     return 3;
 }
 
@@ -194,29 +195,32 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     return false;
 }
 
+// One line: an action, a story line, or nothing (blank or a comment).
+bool ParseLine(int number, const std::string& line, std::vector<ScriptAction>* actions,
+               std::string* reason) {
+    ScriptAction action;
+    action.line = number;
+    if (IsSayLine(line, &action.text)) {
+        action.kind = ActionKind::Say;
+        actions->push_back(action);
+        return true;
+    }
+    Words words;
+    if (!SplitLine(line, &words, reason)) return false;
+    if (words.empty()) return true;
+    if (!ParseAction(words, &action, reason)) return false;
+    actions->push_back(action);
+    return true;
+}
+
 }  // namespace
 
 bool ParseScript(const std::string& text, std::vector<ScriptAction>* actions, std::string* error) {
     actions->clear();
-    const std::vector<std::string> lines = SplitIntoLines(text);
-    for (size_t n = 0; n < lines.size(); ++n) {
-        ScriptAction action;
-        action.line = static_cast<int>(n + 1);
-        if (IsSayLine(lines[n], &action.text)) {
-            action.kind = ActionKind::Say;
-            actions->push_back(action);
-            continue;
-        }
-        Words words;
-        std::string reason;
-        bool ok = SplitLine(lines[n], &words, &reason);
-        if (ok && words.empty()) continue;
-        if (ok) ok = ParseAction(words, &action, &reason);
-        if (!ok) {
-            *error = "line " + std::to_string(n + 1) + ": " + reason;
-            return false;
-        }
-        actions->push_back(action);
-    }
-    return true;
+    return ReadEachLine(
+        text,
+        [actions](int number, const std::string& line, std::string* reason) {
+            return ParseLine(number, line, actions, reason);
+        },
+        error);
 }

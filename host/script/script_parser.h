@@ -1,4 +1,4 @@
-// Script mode: actions on the payload editor, one a line.
+// Scripts: actions on the payload editor, one a line, read before any runs.
 //
 //   open                        run the custom command "Brask Dialog"
 //   carrier TEXT                pick the carrier-list entry TEXT from the drop-down
@@ -23,12 +23,11 @@
 // Words follow the scene's rules (SplitLine): blanks or tabs separate them,
 // "..." keeps blanks, a word starting with '#' begins a comment. A TEXT is
 // the remaining words joined by one blank. FIELD and BUTTON are a readable
-// name (control_names.h) or a numeric control id. `say` alone prints the rest
+// name (host/automation/editor_controls.h) or a numeric control id. `say` alone prints the rest
 // of its line as written, quotes and '#' included.
-#ifndef KESTRIX_HOST_SCRIPT_H
-#define KESTRIX_HOST_SCRIPT_H
+#ifndef KESTRIX_HOST_SCRIPT_SCRIPT_PARSER_H
+#define KESTRIX_HOST_SCRIPT_SCRIPT_PARSER_H
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -52,12 +51,5 @@ struct ScriptAction {
 // False, with `error` set to "line N: reason", for the first bad line; then
 // nothing of the script may run.
 bool ParseScript(const std::string& text, std::vector<ScriptAction>* actions, std::string* error);
-
-// Runs the actions in order against the host's newest dialog, printing what
-// `show` and `gallery` ask for to `out`. False, with `error` set to
-// "line N: reason", at the first action that cannot be carried out. A gallery
-// the script opened is closed when the script ends, so that the plug-in can
-// be unloaded after it; so is a scene view.
-bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error);
 
 #endif

@@ -1,23 +1,24 @@
-// Carrying out script actions against the host's newest dialog.
+#include "host/script/script_runner.h"
+
 #include <cstring>
 
 #include "dialog/resource.h"
-#include "host/controls_gallery.h"
-#include "host/dialog_driver.h"
-#include "host/host_state.h"
-#include "host/message_text.h"
-#include "host/scene_picture.h"
-#include "host/scene_view.h"
-#include "host/script.h"
+#include "host/automation/dialog_driver.h"
+#include "host/automation/editor_controls.h"
+#include "host/automation/editor_description.h"
+#include "host/exports/host_state.h"
+#include "host/gallery/controls_gallery.h"
+#include "host/scene_view/picture_file.h"
+#include "host/scene_view/scene_view_window.h"
+#include "host/text/quoting.h"
+#include "host/win32/message_pump.h"
 
 namespace {
 
-const char kCommandLabel[] = "Brask Dialog";
-
 bool RunOpen(std::string* reason) {
-    const CustomCommand* command = TheHost().FindCommand(kCommandLabel);
+    const CustomCommand* command = TheHost().plugins.FindCommand(kEditorCommand);
     if (command == nullptr) {
-        *reason = std::string("no custom command \"") + kCommandLabel + "\" is registered";
+        *reason = "no custom command " + InQuotes(kEditorCommand) + " is registered";
         return false;
     }
     command->callback(command->context);
@@ -26,32 +27,22 @@ bool RunOpen(std::string* reason) {
 
 // Opens the gallery and lists its controls as their window longs read.
 bool RunGallery(std::FILE* out, std::string* reason) {
-    if (OpenControlsGallery(TheHost().dialogOwner, reason) == nullptr) return false;
+    if (OpenControlsGallery(TheHost().windows.Owner(), reason) == nullptr) return false;
     std::fputs(DescribeControlsGallery().c_str(), out);
     std::fflush(out);
     return true;
-}
-
-// Keeps every window of the thread answering, painting and taking input
-// until the time is up, as the host's message loop would.
-void Pause(unsigned milliseconds) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        PumpMessages();
-        const DWORD elapsed = GetTickCount() - start;  // wraps safely
-        if (elapsed >= milliseconds) break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-    }
 }
 
 // Opens the scene view beside the open dialog, if any, so that each arrow
 // click can be seen moving the payload without either window covering the
 // other.
 bool RunView(std::string* reason) {
-    HWND view = OpenSceneView(TheHost().dialogOwner, reason);
+    HostState& host = TheHost();
+    HWND view = OpenSceneView(host.scene, host.windows.Owner(), reason);
     if (view == nullptr) return false;
+    host.windows.KeepTool(view);
     RECT dialog;
-    HWND newest = TheHost().NewestDialog();
+    HWND newest = host.windows.NewestDialog();
     if (newest != nullptr && GetWindowRect(newest, &dialog)) {
         SetWindowPos(view, nullptr, dialog.right, dialog.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -64,7 +55,6 @@ bool RunOnScene(const ScriptAction& a, std::string* reason) {
     Scene& scene = TheHost().scene;
     const bool found = a.kind == ActionKind::Kill ? scene.Kill(a.text) : scene.Remove(a.text);
     if (!found) *reason = "no vessel " + InQuotes(a.text);
-    if (found) RefreshSceneView();
     return found;
 }
 
@@ -174,7 +164,7 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::View) return RunView(reason);
     if (a.kind == ActionKind::Picture) return WriteScenePicture(TheHost().scene, a.text, reason);
     if (a.kind == ActionKind::Pause) {
-        Pause(a.milliseconds);
+        PumpMessagesFor(a.milliseconds);
         return true;
     }
     if (a.kind == ActionKind::Kill || a.kind == ActionKind::Delete) return RunOnScene(a, reason);
@@ -183,7 +173,7 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
         std::fflush(out);
         return true;
     }
-    HWND dialog = TheHost().NewestDialog();
+    HWND dialog = TheHost().windows.NewestDialog();
     if (dialog == nullptr) {
         *reason = "no dialog is open";
         return false;
@@ -204,7 +194,5 @@ bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::st
             break;
         }
     }
-    CloseControlsGallery();
-    CloseSceneView();
     return ok;
 }

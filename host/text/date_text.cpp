@@ -1,4 +1,4 @@
-#include "host/date_text.h"
+#include "host/text/date_text.h"
 
 #include <cstring>
 

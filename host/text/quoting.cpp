@@ -1,26 +1,38 @@
-#include "host/message_text.h"
+#include "host/text/quoting.h"
+
+namespace {
+
+void AppendEscaped(std::string& out, char c) {
+    static const char kHex[] = "0123456789abcdef";
+    const unsigned char b = static_cast<unsigned char>(c);
+    switch (c) {
+    case '\\': out += "\\\\"; return;
+    case '"': out += "\\\""; return;
+    case '\t': out += "\\t"; return;
+    case '\r': out += "\\r"; return;
+    case '\n': out += "\\n"; return;
+    default: break;
+    }
+    if (b < 0x20 || b >= 0x7F) {
+        out += "\\x";
+        out += kHex[b >> 4];
+        out += kHex[b & 0xF];
+    } else {
+        out += c;
+    }
+}
+
+}  // namespace
 
 std::string InQuotes(const std::string& text) {
-    static const char kHex[] = "0123456789abcdef";
     std::string out = "\"";
-    for (const char c : text) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            out += "\\\\";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (b < 0x20 || b >= 0x7F) {
-            out += "\\x";
-            out += kHex[b >> 4];
-            out += kHex[b & 0xF];
-        } else {
-            out += c;
-        }
-    }
+    for (const char c : text) AppendEscaped(out, c);
+    return out + "\"";
+}
+
+std::string InQuotes(const char* text, size_t maxLength) {
+    std::string out = "\"";
+    for (size_t i = 0; i < maxLength && text[i] != '\0'; ++i) AppendEscaped(out, text[i]);
     return out + "\"";
 }
 

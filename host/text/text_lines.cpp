@@ -1,8 +1,4 @@
-#include "host/text_lines.h"
-
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
+#include "host/text/text_lines.h"
 
 bool SplitLine(const std::string& line, std::vector<Token>* tokens, std::string* error) {
     tokens->clear();
@@ -55,21 +51,14 @@ std::vector<std::string> SplitIntoLines(const std::string& text) {
     return lines;
 }
 
-bool ParseInt32(const std::string& text, int32_t* value) {
-    if (text.empty()) return false;
-    errno = 0;
-    char* end = nullptr;
-    const long long v = std::strtoll(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || v < INT32_MIN || v > INT32_MAX) return false;
-    *value = static_cast<int32_t>(v);
-    return true;
-}
-
-bool ParseDouble(const std::string& text, double* value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (*end != '\0' || !std::isfinite(v)) return false;
-    *value = v;
+bool ReadEachLine(const std::string& text, const LineReader& read, std::string* error) {
+    const std::vector<std::string> lines = SplitIntoLines(text);
+    for (size_t n = 0; n < lines.size(); ++n) {
+        std::string reason;
+        if (!read(static_cast<int>(n + 1), lines[n], &reason)) {
+            *error = "line " + std::to_string(n + 1) + ": " + reason;
+            return false;
+        }
+    }
     return true;
 }

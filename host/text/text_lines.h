@@ -1,10 +1,11 @@
 // Reading the stand-in host's line-based files, scenes and scripts, with one
 // set of word rules for both.
-#ifndef KESTRIX_HOST_TEXT_LINES_H
-#define KESTRIX_HOST_TEXT_LINES_H
+#ifndef KESTRIX_HOST_TEXT_TEXT_LINES_H
+#define KESTRIX_HOST_TEXT_TEXT_LINES_H
 
-#include <stdint.h>
+#include <stddef.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,12 @@ std::string JoinWords(const std::vector<Token>& tokens, size_t first);
 // UTF-8 byte-order mark at its start.
 std::vector<std::string> SplitIntoLines(const std::string& text);
 
-// Whole-token number readers: no trailing characters, finite, in range.
-bool ParseInt32(const std::string& text, int32_t* value);
-bool ParseDouble(const std::string& text, double* value);
+// Reads one line; false, with `reason` set, for a line that cannot be read.
+using LineReader = std::function<bool(int number, const std::string& line, std::string* reason)>;
+
+// Hands each line of `text`, as SplitIntoLines gives them, to `read` with its
+// number from 1. False, with `error` set to "line N: reason", at the first
+// line it refuses; no line after that one is read.
+bool ReadEachLine(const std::string& text, const LineReader& read, std::string* error);
 
 #endif

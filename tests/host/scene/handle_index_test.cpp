@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/handle_index.h"
+#include "host/scene/handle_index.h"
 
 namespace {
 

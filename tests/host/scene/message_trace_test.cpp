@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/message_trace.h"
+#include "host/scene/message_trace.h"
 #include "payload/payload_protocol.h"
 
 namespace {
@@ -42,12 +42,6 @@ TEST(MessageTrace, FormatsALineWithNameOrHexId) {
     EXPECT_EQ(e.Format(), "msg Tug PLMSG_SET_FORCES prm=1 ctx=\"Probe\" -> -1");
     e.messageId = 0xA45F0201u;
     EXPECT_EQ(e.Format(), "msg Tug 0xA45F0201 prm=1 ctx=\"Probe\" -> -1");
-}
-
-TEST(MessageTrace, EscapesWhatCouldForgeALineAndStopsAtTheBufferEnd) {
-    EXPECT_EQ(QuoteText("a\"b\\c\nd\xe9", 100), "\"a\\\"b\\\\c\\x0Ad\\xE9\"");
-    const char unterminated[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_EQ(QuoteText(unterminated, 4), "\"abcd\"");
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host/scene_parser.h"
+#include "host/scene/demo_scene.h"
+#include "host/scene/scene_parser.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "host/scene.h"
-#include "host/scene_parser.h"
-#include "host/scene_vessel.h"
+#include "host/scene/scene.h"
+#include "host/scene/scene_parser.h"
+#include "host/scene/scene_vessel.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/bmp_image.h"
+#include "host/scene_view/bmp_image.h"
 
 namespace {
 

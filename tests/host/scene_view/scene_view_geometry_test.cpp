@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/scene_view_geometry.h"
+#include "host/scene_view/scene_view_geometry.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "host/scene_picture.h"
-#include "host/scene_view_geometry.h"
-#include "host/scene_view_paint.h"
+#include "host/scene_view/scene_picture.h"
+#include "host/scene_view/scene_view_geometry.h"
+#include "host/scene_view/scene_view_paint.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The scene view as the host runs it: redrawn after each change a carrier
-// accepted, and written as a picture by a script without touching the trace.
+// accepted and after a vessel died or left, and written as a picture by a
+// script without touching the trace.
 #include <windows.h>
 
 #include <cstdio>
@@ -8,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "host/host_state.h"
-#include "host/scene_view.h"
-#include "host/scene_vessel.h"
+#include "host/exports/host_state.h"
+#include "host/scene/scene_vessel.h"
+#include "host/scene_view/scene_view_window.h"
 #include "payload/payload_protocol.h"
 #include "tests/support/host_process.h"
 
@@ -29,11 +30,11 @@ protected:
         d.attachments.push_back(AttachmentDescription{"Probe", "Tug", PayloadParams{}});
         TheHost().scene.Load(d);
         std::string error;
-        view_ = OpenSceneView(nullptr, &error);
+        view_ = OpenSceneView(TheHost().scene, nullptr, &error);
         ASSERT_NE(view_, nullptr) << error;
     }
     void TearDown() override {
-        CloseSceneView();
+        if (IsWindow(view_)) DestroyWindow(view_);
         TheHost().scene.Clear();
     }
 
@@ -73,9 +74,22 @@ TEST_F(SceneViewRedraw, RedrawsAfterEachChangeACarrierAccepted) {
     EXPECT_TRUE(Invalidated());
 
     // Closed, it is told nothing more.
-    CloseSceneView();
+    DestroyWindow(view_);
     EXPECT_EQ(SceneViewWindow(), nullptr);
     EXPECT_EQ(Send(PLMSG_SET_PARAMS, 0, &moved), 1);
+}
+
+TEST_F(SceneViewRedraw, RedrawsWhenAVesselDiesOrLeavesAndComesForwardWhenAskedAgain) {
+    Invalidated();
+    std::string error;
+    EXPECT_EQ(OpenSceneView(TheHost().scene, nullptr, &error), view_) << "one view at a time";
+    Invalidated();
+    ASSERT_TRUE(TheHost().scene.Kill("Probe"));
+    EXPECT_TRUE(Invalidated());
+    ASSERT_TRUE(TheHost().scene.Remove("Tug"));
+    EXPECT_TRUE(Invalidated());
+    EXPECT_FALSE(TheHost().scene.Kill("Tug"));  // nothing changed: nothing to draw
+    EXPECT_FALSE(Invalidated());
 }
 
 uint32_t Read32(const std::string& b, size_t at) {
