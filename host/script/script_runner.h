@@ -11,8 +11,8 @@
 // Runs the actions in order against the host's newest dialog, printing what
 // `show`, `say` and `gallery` ask for to `out`. False, with `error` set to
 // "line N: reason", at the first action that cannot be carried out. The
-// windows the script opened (dialogs, a gallery, a scene view) are closed
-// when it ends, so that the plug-in can be unloaded after it.
+// windows the script opened (dialogs, a gallery, a scene view) stay with the
+// host's windows, which close them all before the plug-in is unloaded.
 bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error);
 
 #endif
