@@ -12,6 +12,13 @@ int ClampSize(int size) {
     return size < 0 ? 0 : size > kLargestSide ? kLargestSide : size;
 }
 
+// (cx - 1) x num / den, the exact product truncated toward zero, for cx >= 0.
+// Unsigned: 64-bit signed division would be one more runtime helper on x86.
+int BelowCentreTimes(int cx, uint32_t num, uint32_t den) {
+    if (cx < 1) return -static_cast<int>(num / den);
+    return static_cast<int>(static_cast<uint64_t>(cx - 1) * num / den);
+}
+
 }  // namespace
 
 SwitchGeometry MeasureSwitch(int width, int height) {
@@ -23,8 +30,8 @@ SwitchGeometry MeasureSwitch(int width, int height) {
     // point. In whole numbers, as the product's exact value truncated toward
     // zero: a double product can land a hair under a whole value (0.57735 has
     // no exact double) and lose a pixel where the unit keeps extra precision.
-    g.plateHalfSide = static_cast<int>((static_cast<int64_t>(cx) - 1) * 57735 / 100000);
-    g.plateRadius = static_cast<int>((static_cast<int64_t>(cx) - 1) * 11547 / 10000);
+    g.plateHalfSide = BelowCentreTimes(cx, 57735, 100000);
+    g.plateRadius = BelowCentreTimes(cx, 11547, 10000);
     g.collarRadius = (8 * cx) / 10;
     g.holeRadius = cx / 2;
     g.rootHalfWidth = (2 * cx) / 5;
