@@ -27,7 +27,7 @@ const char kUsage[] =
     "Checks the carrier that CARRIER.DLL makes with CarrierCreate against every promise the\n"
     "payload editor relies on (payload-protocol.md): every sequence of up to 3 messages,\n"
     "longer fixed ones, then random sequences of up to 12 messages, each to a fresh carrier.\n"
-    "  --budget SECONDS  time for the whole check (default 10); random sequences fill\n"
+    "  --budget SECONDS  time for the whole check (default 9); random sequences fill\n"
     "                    what the others leave\n"
     "  --seed N          the random sequences' seed (default 1)\n"
     "  --sequences N     exactly N random sequences, whatever the time, to repeat a run\n"

@@ -26,7 +26,7 @@
 //         [](const CarrierWorld& w) { return std::make_unique<MyEndpoint>(w); });
 //     // f is empty for a carrier that keeps every promise; else FormatFindings(f).
 //
-// The default explores for ten seconds; a test may give ExploreOptions with a
+// The default explores for nine seconds; a test may give ExploreOptions with a
 // count of random sequences instead, which repeats exactly.
 #ifndef BRASK_CARRIERKIT_CARRIER_CONFORMANCE_H
 #define BRASK_CARRIERKIT_CARRIER_CONFORMANCE_H
