@@ -6,7 +6,6 @@
 // --quick takes few samples: a check that the program works, not figures.
 // Exits 1 when a case could not run; missed targets are printed, not failed.
 #include <windows.h>
-#include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
 
@@ -17,6 +16,7 @@
 
 #include "bench/bench_cases.h"
 #include "bench/dialog_probe.h"
+#include "host/win32/common_controls.h"
 
 namespace {
 
@@ -65,8 +65,12 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    INITCOMMONCONTROLSEX icc = {sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
+    // What kestrix.exe gives the plug-in: its manifest's controls.
+    std::string error;
+    if (!SetUpCommonControls(ControlsSetting::Current, &error)) {
+        std::fprintf(stderr, "dialog_bench: %s\n", error.c_str());
+        return 1;
+    }
     InstallDialogProbe();
 
     std::printf("%-24s %5s %12s %12s %7s   %s\n", "case", "runs", "median ms", "floor ms",

@@ -13,7 +13,9 @@
 #   without it every process waits a second for the desktop to close. It ends
 #   by itself after KESTRIX_WINE_KEEPALIVE seconds (default 1800), or with
 #   "wineserver -k".
-# Usage: wine-warm.sh PREFIX [ARCH]
+# - DPI, when given, is the screen's dots per inch the prefix is made with
+#   (Wine's LogPixels; 96 when not given), read by each program as it starts.
+# Usage: wine-warm.sh PREFIX [ARCH [DPI]]
 set -eu
 kestrix_root=$(cd "$(dirname "$0")/.." && pwd)
 . "$kestrix_root/tools/wine-env.sh"
@@ -35,6 +37,10 @@ if [ ! -f "$WINEPREFIX/.headless" ]; then
     "$kestrix_wine" wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
     "$kestrix_wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
         </dev/null >/dev/null 2>&1 9>&-
+    if [ "${3:-96}" != 96 ]; then
+        "$kestrix_wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f \
+            </dev/null >/dev/null 2>&1 9>&-
+    fi
     "$kestrix_wineserver" -w 9>&-
     touch "$WINEPREFIX/.headless"
 fi

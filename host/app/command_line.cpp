@@ -1,13 +1,16 @@
 #include "host/app/command_line.h"
 
 const char kUsage[] =
-    "usage: kestrix [--plugin PATH] [--scene FILE] [--script FILE] [--trace]\n"
+    "usage: kestrix [--plugin PATH] [--scene FILE] [--script FILE] [--trace] [--classic]\n"
     "       kestrix --version | --help\n"
     "  --plugin PATH  the plug-in DLL (default: BraskDialog.dll beside kestrix.exe)\n"
     "  --scene FILE   the scene of vessels (default: the built-in demo scene)\n"
     "  --script FILE  run the script's actions without a display, then exit;\n"
     "                 without it the main window opens (a display is needed)\n"
     "  --trace        print every message a vessel receives\n"
+    "  --classic      the classic common controls and no DPI awareness, as a\n"
+    "                 program without a manifest; by default the host takes\n"
+    "                 version 6 of the controls and is DPI-aware\n"
     "  --version      print the host's version and the plug-in's\n"
     "exit status: 0 done, 1 the plug-in cannot be loaded (or another failure),\n"
     "  2 a bad command line, scene or script, 3 no display for the main window\n";
@@ -24,6 +27,9 @@ bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::string* 
             value = &options->scriptPath;
         } else if (arg == "--trace") {
             options->trace = true;
+            continue;
+        } else if (arg == "--classic") {
+            options->classic = true;
             continue;
         } else if (arg == "--version") {
             options->version = true;

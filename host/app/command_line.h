@@ -9,6 +9,7 @@ struct HostOptions {
     std::string scenePath;   // empty: the built-in demo scene
     std::string scriptPath;  // empty: interactive mode
     bool trace = false;
+    bool classic = false;  // the classic controls, DPI-unaware, instead of the manifest's
     bool help = false;
     bool version = false;
 };

@@ -1,7 +1,6 @@
 // kestrix.exe: the stand-in host. Loads the plug-in into a scene of vessels
 // and either runs a script headless or shows its main window.
 #include <windows.h>
-#include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
 
@@ -21,6 +20,7 @@
 #include "host/scene/demo_scene.h"
 #include "host/scene/scene_parser.h"
 #include "host/script/script_runner.h"
+#include "host/win32/common_controls.h"
 
 namespace {
 
@@ -65,12 +65,6 @@ bool LoadScript(const std::string& path, std::vector<ScriptAction>* actions, std
     return true;
 }
 
-void RegisterCommonControls() {
-    // The dialog's up-down arrows need their class in the process.
-    INITCOMMONCONTROLSEX icc = {sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
-}
-
 int Fail(int code, const std::string& message) {
     std::fprintf(stderr, "kestrix: %s\n", message.c_str());
     return code;
@@ -101,6 +95,11 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
 
+    // Before any window, the display check's included.
+    const ControlsSetting controls =
+        options.classic ? ControlsSetting::Classic : ControlsSetting::Current;
+    if (!SetUpCommonControls(controls, &error)) return Fail(kExitFailed, error);
+
     HostState& host = TheHost();
     // Untraced, the host records nothing: a session on a large scene would
     // otherwise keep every message of every opening in memory.
@@ -116,7 +115,6 @@ int main(int argc, char** argv) {
     // Said at once, rather than after a window that nobody can see or close.
     if (options.scriptPath.empty() && !CanShowWindows()) return Fail(kExitNoDisplay, kNoDisplay);
 
-    RegisterCommonControls();
     LoadedPlugin plugin;
     if (!plugin.Load(PluginPath(options), &error)) return Fail(kExitFailed, error);
 

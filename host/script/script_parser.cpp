@@ -146,12 +146,13 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     }
     const std::string& word = t[0].text;
     if (word == "open" || word == "show" || word == "done" || word == "gallery" ||
-        word == "view") {
-        a->kind = word == "open"    ? ActionKind::Open
-                : word == "show"    ? ActionKind::Show
-                : word == "done"    ? ActionKind::Done
-                : word == "gallery" ? ActionKind::Gallery
-                                    : ActionKind::View;
+        word == "view" || word == "controls") {
+        a->kind = word == "open"     ? ActionKind::Open
+                : word == "show"     ? ActionKind::Show
+                : word == "done"     ? ActionKind::Done
+                : word == "gallery"  ? ActionKind::Gallery
+                : word == "controls" ? ActionKind::Controls
+                                     : ActionKind::View;
         if (t.size() > 1) {
             *reason = word + " takes nothing after it";
             return false;

@@ -19,6 +19,8 @@
 //   delete NAME                 the first vessel of that name leaves the simulation
 //   view                        open the scene view window
 //   picture FILE                write the scene view to FILE as a BMP picture
+//   controls                    print what the dialog got of the common controls: the
+//                               version, how tall its lists open, its DPI
 //
 // Words follow the scene's rules (SplitLine): blanks or tabs separate them,
 // "..." keeps blanks, a word starting with '#' begins a comment. A TEXT is
@@ -33,7 +35,7 @@
 
 enum class ActionKind {
     Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete,
-    View, Picture
+    View, Picture, Controls
 };
 
 struct ScriptAction {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "dialog/resource.h"
+#include "host/automation/controls_report.h"
 #include "host/automation/dialog_driver.h"
 #include "host/automation/editor_controls.h"
 #include "host/automation/editor_description.h"
@@ -144,6 +145,10 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
         return true;
     case ActionKind::Done:
         ClickControl(dialog, IDC_DONE);
+        return true;
+    case ActionKind::Controls:
+        std::fputs(DescribeDialogControls(dialog).c_str(), out);
+        std::fflush(out);
         return true;
     case ActionKind::Open:
     case ActionKind::Gallery:

@@ -7,6 +7,8 @@
 # what a script writes stays in the build.
 # -DCOMMAND="wine-run;kestrix.exe" -DDIR=folder -DACTUAL=file-to-write
 # [-DPLUGIN=dll]: a plug-in DLL other than the one beside the host.
+# [-DHOST_ARGS=--classic]: more arguments for the host, before all others.
+# [-DDPI=N]: a screen of N dots per inch (wine-run.sh's KESTRIX_WINE_DPI).
 if(NOT ACTUAL OR NOT DIR)
     message(FATAL_ERROR "give -DDIR=folder and -DACTUAL=file-to-write")
 endif()
@@ -23,6 +25,12 @@ endif()
 if(EXISTS ${DIR}/args)
     file(STRINGS ${DIR}/args extra)
     list(PREPEND args ${extra})
+endif()
+if(HOST_ARGS)
+    list(PREPEND args ${HOST_ARGS})
+endif()
+if(DPI)
+    set(ENV{KESTRIX_WINE_DPI} ${DPI})
 endif()
 execute_process(COMMAND ${COMMAND} ${args}
                 WORKING_DIRECTORY ${work}

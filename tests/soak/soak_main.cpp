@@ -7,16 +7,17 @@
 // 1,000 attach-detach cycles, 10,000 arrow clicks and 10,000 rounds of gauges
 // and switches.
 #include <windows.h>
-#include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include <gtest/gtest.h>
 
+#include "host/win32/common_controls.h"
 #include "tests/soak/soak_size.h"
 
 SoakSize g_soakSize;
@@ -47,7 +48,11 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    INITCOMMONCONTROLSEX icc = {sizeof(INITCOMMONCONTROLSEX), ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
+    // What kestrix.exe gives the plug-in: its manifest's controls.
+    std::string error;
+    if (!SetUpCommonControls(ControlsSetting::Current, &error)) {
+        std::fprintf(stderr, "soak_tests: %s\n", error.c_str());
+        return 1;
+    }
     return RUN_ALL_TESTS();
 }
