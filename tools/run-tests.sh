@@ -28,7 +28,11 @@ for arch in win32 win64; do
     runs=yes
     if [ $arch = win32 ] && ! kestrix_can_run_32bit; then runs=no; fi
     prefix="$PWD/build/$arch/wineprefix"
-    [ $runs = no ] || tools/wine-warm.sh "$prefix" "$arch"
+    # The scenarios run on a screen of 144 DPI too, in a prefix of its own.
+    if [ $runs = yes ]; then
+        tools/wine-warm.sh "$prefix" "$arch"
+        tools/wine-warm.sh "$prefix-dpi144" "$arch" 144
+    fi
     for preset in $arch $arch-msvc; do
         if [ $runs = yes ]; then
             echo "== tests: $preset" >&2
@@ -46,6 +50,7 @@ for arch in win32 win64; do
     if [ $runs = yes ]; then
         kestrix_use_wine "$arch"
         WINEPREFIX="$prefix" "$kestrix_wineserver" -k 2>/dev/null || true
+        WINEPREFIX="$prefix-dpi144" "$kestrix_wineserver" -k 2>/dev/null || true
     fi
 done
 echo "== native tests under sanitizers" >&2
