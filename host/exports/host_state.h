@@ -18,8 +18,8 @@ struct HostState {
     PluginRegistry plugins;
     HostWindows windows;
 
-    // Back to a host with no window open, nothing registered, an empty scene
-    // and a trace that records.
+    // Back to a host with no window open and no window's place remembered,
+    // nothing registered, an empty scene and a trace that records.
     void Reset();
 };
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "host/win32/window_placement.h"
+#include "host/win32/window_places.h"
+
 namespace {
 
 void ForgetClosedIn(std::vector<HWND>& windows) {
@@ -50,4 +53,42 @@ void HostWindows::KeepTool(HWND window) {
 void HostWindows::CloseAll() {
     DestroyAll(dialogs_);
     DestroyAll(tools_);
+}
+
+void HostWindows::Place(HWND window) {
+    if (ReturnToPlace(window)) return;
+    ForgetClosed();
+    std::vector<RECT> taken;
+    for (const std::vector<HWND>* list : {&dialogs_, &tools_}) {
+        for (HWND w : *list) {
+            RECT r;
+            if (w != window && w != owner_ && IsWindowVisible(w) && GetWindowRect(w, &r)) {
+                taken.push_back(r);
+            }
+        }
+    }
+    RECT owner = {};
+    if (Owner() != nullptr) GetWindowRect(owner_, &owner);
+    RECT frame;
+    if (!GetWindowRect(window, &frame)) return;
+    const SIZE size = {frame.right - frame.left, frame.bottom - frame.top};
+    // A second window that cannot stand beside the first still shows its
+    // caption below the first one's.
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    POINT at;
+    if (PlaceBeside(owner, taken, size, WorkAreaOf(Owner() ? owner_ : window), step, &at)) {
+        SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+bool HostWindows::TakeDialogMessage(MSG* message) {
+    if (Owner() != nullptr && IsDialogMessageA(owner_, message)) return true;
+    ForgetClosed();
+    // Copies (the list's elements are): a key may open or close a window.
+    for (const std::vector<HWND>& list : {dialogs_, tools_}) {
+        for (HWND w : list) {
+            if (w != owner_ && IsWindow(w) && IsDialogMessageA(w, message)) return true;
+        }
+    }
+    return false;
 }

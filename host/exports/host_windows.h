@@ -11,8 +11,9 @@
 
 class HostWindows {
 public:
-    // The owner of every dialog and tool window; null without a main window.
-    HWND Owner() const { return owner_; }
+    // The owner of every dialog and tool window; null without a main window
+    // (or once it is gone).
+    HWND Owner() const { return IsWindow(owner_) ? owner_ : nullptr; }
     void SetOwner(HWND owner) { owner_ = owner; }
 
     void AddDialog(HWND dialog);
@@ -26,6 +27,16 @@ public:
 
     // Destroys every dialog, then every tool window, and forgets them.
     void CloseAll();
+
+    // Moves a window about to be shown for the first time: a tool window
+    // back to where its kind last stood this session, any other beside the
+    // owner and the windows already open (win32/window_placement.h).
+    void Place(HWND window);
+
+    // The keyboard of every modeless window of the host (the main window,
+    // the dialogs, the tool windows): true when IsDialogMessage took the
+    // message for one of them, as a message loop asks before dispatching.
+    bool TakeDialogMessage(MSG* message);
 
 private:
     void ForgetClosed();

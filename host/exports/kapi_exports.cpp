@@ -37,6 +37,9 @@ HWND kapiOpenDialog(HINSTANCE instance, int templateId, DLGPROC dialogProc, void
     HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), windows.Owner(),
                                      dialogProc, reinterpret_cast<LPARAM>(context));
     if (dialog != nullptr) {
+        // Beside the main window and the others, not where the template puts
+        // it: over the main window's top left, or on top of the last dialog.
+        windows.Place(dialog);
         windows.AddDialog(dialog);
         ShowWindow(dialog, SW_SHOWNORMAL);
     }

@@ -9,6 +9,7 @@
 #include "host/win32/list_texts.h"
 #include "host/win32/open_or_raise.h"
 #include "host/win32/window_class.h"
+#include "host/win32/window_places.h"
 
 namespace {
 
@@ -189,6 +190,9 @@ LRESULT CALLBACK GalleryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnGaugeNotification(window, wParam, reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
+    case WM_DESTROY:
+        RememberPlace(window);
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -218,7 +222,8 @@ HWND OpenControlsGallery(HWND owner, std::string* error) {
         *error = "no plug-in is loaded";
         return nullptr;
     }
-    HWND window = OpenOrRaise(kGalleryClass, [owner] { return CreateGallery(owner); });
+    HWND window = OpenOrRaise(kGalleryClass, [owner] { return CreateGallery(owner); },
+                              [](HWND made) { TheHost().windows.Place(made); });
     if (window == nullptr) {
         *error = std::string("cannot create the controls gallery: the plug-in has no classes ") +
                  InQuotes(kGaugeClassName) + " and " + InQuotes(kSwitchClassName);

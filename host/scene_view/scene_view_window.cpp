@@ -8,6 +8,7 @@
 #include "host/scene_view/scene_view_model.h"
 #include "host/win32/open_or_raise.h"
 #include "host/win32/window_class.h"
+#include "host/win32/window_places.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ LRESULT OnPaint(HWND window) {
 }
 
 LRESULT OnDestroy(HWND window) {
+    RememberPlace(window);
     std::unique_ptr<ViewState> state(StateOf(window));
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     return 0;
@@ -108,8 +110,11 @@ HWND CreateView(Scene& scene, HWND owner) {
 
 }  // namespace
 
-HWND OpenSceneView(Scene& scene, HWND owner, std::string* error) {
-    HWND window = OpenOrRaise(kViewClass, [&] { return CreateView(scene, owner); });
+HWND OpenSceneView(Scene& scene, HWND owner, const WindowPlacer& place, std::string* error) {
+    const WindowPlacer placeNew = [&place](HWND window) {
+        if (!ReturnToPlace(window) && place) place(window);
+    };
+    HWND window = OpenOrRaise(kViewClass, [&] { return CreateView(scene, owner); }, placeNew);
     if (window == nullptr) *error = "cannot create the scene view window";
     return window;
 }

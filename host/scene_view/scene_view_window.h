@@ -9,12 +9,16 @@
 
 #include <string>
 
+#include "host/win32/open_or_raise.h"
+
 class Scene;
 
 // Opens the view of `scene`, owned by `owner` (may be null), or brings the
-// open one forward. Null, with `error` set, when the window cannot be made.
-// The scene must outlive the window; whoever opens it closes it.
-HWND OpenSceneView(Scene& scene, HWND owner, std::string* error);
+// open one forward. A new one opens where the last one closed this session,
+// or else where `place` puts it. Null, with `error` set, when the window
+// cannot be made. The scene must outlive the window; whoever opens it
+// closes it.
+HWND OpenSceneView(Scene& scene, HWND owner, const WindowPlacer& place, std::string* error);
 
 // The open view, or null.
 HWND SceneViewWindow();

@@ -111,6 +111,17 @@ bool ParseSpin(const Words& t, ScriptAction* a, std::string* reason) {
     return true;
 }
 
+bool ParseTab(const Words& t, ScriptAction* a, std::string* reason) {
+    int32_t times = 1;
+    if (t.size() > 2 ||
+        (t.size() == 2 && (!ParseInt32(t[1].text, &times) || times < 1 || times > 1000))) {
+        *reason = "tab count must be a whole number from 1 to 1000";
+        return false;
+    }
+    a->times = times;
+    return true;
+}
+
 bool ParsePause(const Words& t, ScriptAction* a, std::string* reason) {
     double seconds = 0;
     if (t.size() != 2 || !ParseDouble(t[1].text, &seconds) || seconds < 0 || seconds > 3600) {
@@ -146,12 +157,14 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     }
     const std::string& word = t[0].text;
     if (word == "open" || word == "show" || word == "done" || word == "gallery" ||
-        word == "view" || word == "controls") {
+        word == "view" || word == "controls" || word == "main" || word == "enter") {
         a->kind = word == "open"     ? ActionKind::Open
                 : word == "show"     ? ActionKind::Show
                 : word == "done"     ? ActionKind::Done
                 : word == "gallery"  ? ActionKind::Gallery
                 : word == "controls" ? ActionKind::Controls
+                : word == "main"     ? ActionKind::Main
+                : word == "enter"    ? ActionKind::Enter
                                      : ActionKind::View;
         if (t.size() > 1) {
             *reason = word + " takes nothing after it";
@@ -179,6 +192,10 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     if (word == "spin") {
         a->kind = ActionKind::Spin;
         return ParseSpin(t, a, reason);
+    }
+    if (word == "tab") {
+        a->kind = ActionKind::Tab;
+        return ParseTab(t, a, reason);
     }
     if (word == "pause") {
         a->kind = ActionKind::Pause;

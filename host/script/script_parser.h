@@ -21,6 +21,10 @@
 //   picture FILE                write the scene view to FILE as a BMP picture
 //   controls                    print what the dialog got of the common controls: the
 //                               version, how tall its lists open, its DPI
+//   main                        open the host's main window, owner of what opens after
+//   tab [K]                     press Tab K times where the keyboard focus is, printing
+//                               where the focus goes after each
+//   enter                       press Enter where the focus is, printing where it goes
 //
 // Words follow the scene's rules (SplitLine): blanks or tabs separate them,
 // "..." keeps blanks, a word starting with '#' begins a comment. A TEXT is
@@ -35,7 +39,7 @@
 
 enum class ActionKind {
     Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete,
-    View, Picture, Controls
+    View, Picture, Controls, Main, Tab, Enter
 };
 
 struct ScriptAction {
@@ -46,7 +50,7 @@ struct ScriptAction {
     std::string requiredCaption;  // click: the text the button must show, if any
     std::string text;  // also the vessel name of kill and delete, the file of picture
     bool up = true;
-    int times = 1;
+    int times = 1;  // also the presses of tab
     unsigned milliseconds = 0;  // pause
 };
 

@@ -7,11 +7,14 @@
 #include "host/automation/dialog_driver.h"
 #include "host/automation/editor_controls.h"
 #include "host/automation/editor_description.h"
+#include "host/automation/focus_report.h"
 #include "host/exports/host_state.h"
 #include "host/gallery/controls_gallery.h"
+#include "host/main_window/main_window.h"
 #include "host/scene_view/picture_file.h"
 #include "host/scene_view/scene_view_window.h"
 #include "host/text/quoting.h"
+#include "host/win32/key_press.h"
 #include "host/win32/message_pump.h"
 
 namespace {
@@ -34,20 +37,45 @@ bool RunGallery(std::FILE* out, std::string* reason) {
     return true;
 }
 
-// Opens the scene view beside the open dialog, if any, so that each arrow
-// click can be seen moving the payload without either window covering the
-// other.
+// The keyboard of every window of the host, as its message loop has it.
+bool TakeDialogMessage(MSG* message) { return TheHost().windows.TakeDialogMessage(message); }
+
+// Opens the scene view beside the main window and the open dialog, if any,
+// so that each arrow click can be seen moving the payload without either
+// window covering the other.
 bool RunView(std::string* reason) {
     HostState& host = TheHost();
-    HWND view = OpenSceneView(host.scene, host.windows.Owner(), reason);
+    HWND view = OpenSceneView(host.scene, host.windows.Owner(),
+                              [](HWND made) { TheHost().windows.Place(made); }, reason);
     if (view == nullptr) return false;
     host.windows.KeepTool(view);
-    RECT dialog;
-    HWND newest = host.windows.NewestDialog();
-    if (newest != nullptr && GetWindowRect(newest, &dialog)) {
-        SetWindowPos(view, nullptr, dialog.right, dialog.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+// The main window, as the host shows it without a script; closed with the
+// other windows when the script ends.
+bool RunMain(std::string* reason) {
+    HostWindows& windows = TheHost().windows;
+    if (windows.Owner() != nullptr) {
+        *reason = "the main window is open already";
+        return false;
     }
+    HWND main = OpenMainWindow(GetModuleHandleA(nullptr));
+    if (main == nullptr) {
+        *reason = "cannot create the main window";
+        return false;
+    }
+    windows.KeepTool(main);
+    return true;
+}
+
+// Each press goes where the focus is, through the loop's keyboard handling.
+bool RunKey(WORD key, int times, std::FILE* out) {
+    for (int i = 0; i < times; ++i) {
+        PressKey(key, TakeDialogMessage);
+        std::fputs(DescribeFocus().c_str(), out);
+    }
+    std::fflush(out);
     return true;
 }
 
@@ -158,6 +186,9 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Delete:
     case ActionKind::View:
     case ActionKind::Picture:
+    case ActionKind::Main:
+    case ActionKind::Tab:
+    case ActionKind::Enter:
         break;
     }
     return true;
@@ -167,9 +198,12 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::Open) return RunOpen(reason);
     if (a.kind == ActionKind::Gallery) return RunGallery(out, reason);
     if (a.kind == ActionKind::View) return RunView(reason);
+    if (a.kind == ActionKind::Main) return RunMain(reason);
+    if (a.kind == ActionKind::Tab) return RunKey(VK_TAB, a.times, out);
+    if (a.kind == ActionKind::Enter) return RunKey(VK_RETURN, 1, out);
     if (a.kind == ActionKind::Picture) return WriteScenePicture(TheHost().scene, a.text, reason);
     if (a.kind == ActionKind::Pause) {
-        PumpMessagesFor(a.milliseconds);
+        PumpMessagesFor(a.milliseconds, TakeDialogMessage);
         return true;
     }
     if (a.kind == ActionKind::Kill || a.kind == ActionKind::Delete) return RunOnScene(a, reason);
@@ -193,7 +227,7 @@ bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::st
     for (const ScriptAction& a : actions) {
         std::string reason;
         ok = RunAction(a, out, &reason);
-        PumpMessages();
+        PumpMessages(TakeDialogMessage);
         if (!ok) {
             *error = "line " + std::to_string(a.line) + ": " + reason;
             break;

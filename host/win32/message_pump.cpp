@@ -1,17 +1,24 @@
 #include "host/win32/message_pump.h"
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+namespace {
+
+void Deliver(MSG* msg, const MessagePreview& preview) {
+    if (preview && preview(msg)) return;
+    TranslateMessage(msg);
+    DispatchMessageA(msg);
 }
 
-void PumpMessagesFor(unsigned milliseconds) {
+}  // namespace
+
+void PumpMessages(const MessagePreview& preview) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) Deliver(&msg, preview);
+}
+
+void PumpMessagesFor(unsigned milliseconds, const MessagePreview& preview) {
     const DWORD start = GetTickCount();
     for (;;) {
-        PumpMessages();
+        PumpMessages(preview);
         const DWORD elapsed = GetTickCount() - start;  // wraps safely
         if (elapsed >= milliseconds) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
@@ -20,9 +27,5 @@ void PumpMessagesFor(unsigned milliseconds) {
 
 void RunMessageLoop(const MessagePreview& preview) {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (preview && preview(&msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) Deliver(&msg, preview);
 }

@@ -7,19 +7,19 @@
 
 #include <functional>
 
-// Handles every message waiting in this thread's queue.
-void PumpMessages();
+// Takes a message before it is dispatched, returning true when it did (a
+// modeless window's keyboard handling, IsDialogMessage, say).
+using MessagePreview = std::function<bool(MSG* message)>;
+
+// Handles every message waiting in this thread's queue, each offered to
+// `preview` first, when one is given.
+void PumpMessages(const MessagePreview& preview = MessagePreview());
 
 // Keeps every window of the thread answering, painting and taking input
 // until `milliseconds` have passed.
-void PumpMessagesFor(unsigned milliseconds);
+void PumpMessagesFor(unsigned milliseconds, const MessagePreview& preview = MessagePreview());
 
-// Takes a message before it is dispatched, returning true when it did (a
-// modeless dialog's keyboard handling, say).
-using MessagePreview = std::function<bool(MSG* message)>;
-
-// The thread's message loop, until WM_QUIT; each message is offered to
-// `preview` first, when one is given.
+// The thread's message loop, until WM_QUIT.
 void RunMessageLoop(const MessagePreview& preview);
 
 #endif

@@ -24,7 +24,7 @@ HWND FindThreadWindow(const char* cls) {
     return search.found;
 }
 
-HWND OpenOrRaise(const char* cls, const std::function<HWND()>& create) {
+HWND OpenOrRaise(const char* cls, const std::function<HWND()>& create, const WindowPlacer& place) {
     HWND window = FindThreadWindow(cls);
     if (window != nullptr) {
         ShowWindow(window, SW_SHOWNORMAL);
@@ -32,6 +32,8 @@ HWND OpenOrRaise(const char* cls, const std::function<HWND()>& create) {
         return window;
     }
     window = create();
-    if (window != nullptr) ShowWindow(window, SW_SHOWNORMAL);
+    if (window == nullptr) return nullptr;
+    if (place) place(window);
+    ShowWindow(window, SW_SHOWNORMAL);
     return window;
 }

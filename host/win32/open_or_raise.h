@@ -10,8 +10,13 @@
 // This thread's top-level window of class `cls`, or null.
 HWND FindThreadWindow(const char* cls);
 
+// Moves a window just made, before it is first shown.
+using WindowPlacer = std::function<void(HWND window)>;
+
 // That window, shown and brought forward; or, when there is none, the one
-// `create` makes, shown. Null when `create` could make none.
-HWND OpenOrRaise(const char* cls, const std::function<HWND()>& create);
+// `create` makes (hidden), moved by `place` when one is given, then shown.
+// Null when `create` could make none.
+HWND OpenOrRaise(const char* cls, const std::function<HWND()>& create,
+                 const WindowPlacer& place = WindowPlacer());
 
 #endif

@@ -1,10 +1,12 @@
 #include "host/win32/window_class.h"
 
-bool RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background) {
+bool RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background,
+                         int windowExtra) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA wc = {};
     if (GetClassInfoA(instance, name, &wc)) return true;
     wc.lpfnWndProc = procedure;
+    wc.cbWndExtra = windowExtra;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = background;

@@ -6,8 +6,11 @@
 
 // Registers `name` for this program with the arrow cursor and `background`
 // (null: the window paints every pixel itself). Nothing when it is
-// registered already; false when it cannot be.
-bool RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background);
+// registered already; false when it cannot be. `windowExtra` bytes are
+// kept with each window: DLGWINDOWEXTRA for a window whose procedure hands
+// what it does not handle to DefDlgProc, as a dialog's does.
+bool RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background,
+                         int windowExtra = 0);
 
 // The brush of dialog-coloured windows, for RegisterWindowClass.
 HBRUSH ButtonFaceBrush();

@@ -126,7 +126,7 @@ TEST(PluginControls, UnloadingClosesTheGalleryAndTheViewWithTheDialogs) {
     std::string error;
     HWND gallery = OpenControlsGallery(nullptr, &error);
     ASSERT_NE(gallery, nullptr) << error;
-    HWND view = OpenSceneView(TheHost().scene, nullptr, &error);
+    HWND view = OpenSceneView(TheHost().scene, nullptr, nullptr, &error);
     ASSERT_NE(view, nullptr) << error;
     TheHost().windows.KeepTool(view);
     plugin.Stop();

@@ -12,6 +12,7 @@
 #include "host/exports/host_state.h"
 #include "host/scene/scene_vessel.h"
 #include "host/scene_view/scene_view_window.h"
+#include "host/win32/window_places.h"
 #include "payload/payload_protocol.h"
 #include "tests/support/host_process.h"
 
@@ -29,8 +30,9 @@ protected:
         d.vessels = {tug, probe};
         d.attachments.push_back(AttachmentDescription{"Probe", "Tug", PayloadParams{}});
         TheHost().scene.Load(d);
+        ForgetPlaces();
         std::string error;
-        view_ = OpenSceneView(TheHost().scene, nullptr, &error);
+        view_ = OpenSceneView(TheHost().scene, nullptr, nullptr, &error);
         ASSERT_NE(view_, nullptr) << error;
     }
     void TearDown() override {
@@ -82,7 +84,8 @@ TEST_F(SceneViewRedraw, RedrawsAfterEachChangeACarrierAccepted) {
 TEST_F(SceneViewRedraw, RedrawsWhenAVesselDiesOrLeavesAndComesForwardWhenAskedAgain) {
     Invalidated();
     std::string error;
-    EXPECT_EQ(OpenSceneView(TheHost().scene, nullptr, &error), view_) << "one view at a time";
+    EXPECT_EQ(OpenSceneView(TheHost().scene, nullptr, nullptr, &error), view_)
+        << "one view at a time";
     Invalidated();
     ASSERT_TRUE(TheHost().scene.Kill("Probe"));
     EXPECT_TRUE(Invalidated());
@@ -90,6 +93,25 @@ TEST_F(SceneViewRedraw, RedrawsWhenAVesselDiesOrLeavesAndComesForwardWhenAskedAg
     EXPECT_TRUE(Invalidated());
     EXPECT_FALSE(TheHost().scene.Kill("Tug"));  // nothing changed: nothing to draw
     EXPECT_FALSE(Invalidated());
+}
+
+TEST_F(SceneViewRedraw, OpensAgainWhereItClosedWithItsSize) {
+    SetWindowPos(view_, nullptr, 40, 30, 500, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT before;
+    GetWindowRect(view_, &before);
+    DestroyWindow(view_);
+    std::string error;
+    int placed = 0;
+    view_ = OpenSceneView(TheHost().scene, nullptr, [&placed](HWND) { ++placed; }, &error);
+    ASSERT_NE(view_, nullptr) << error;
+    RECT after;
+    GetWindowRect(view_, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_EQ(placed, 0) << "a remembered place wins over the placer";
+    DestroyWindow(view_);
+    ForgetPlaces();
+    view_ = OpenSceneView(TheHost().scene, nullptr, [&placed](HWND) { ++placed; }, &error);
+    EXPECT_EQ(placed, 1) << "with nothing remembered, the placer places it";
 }
 
 uint32_t Read32(const std::string& b, size_t at) {

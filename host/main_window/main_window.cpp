@@ -1,4 +1,4 @@
-#include "host/app/main_window.h"
+#include "host/main_window/main_window.h"
 
 #include <string>
 #include <vector>
@@ -55,8 +55,10 @@ void RunSelectedCommand(HWND window) {
     commands[static_cast<size_t>(index)].callback(commands[static_cast<size_t>(index)].context);
 }
 
+// In tab order: the lists, then the buttons.
 void OnCreate(HWND window) {
-    const DWORD listStyle = WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    const DWORD listStyle =
+        WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     AddChild(window, "STATIC", "Vessels in the scene", 0, 10, 10, 250, 16, -1);
     AddChild(window, "LISTBOX", "", listStyle, 10, 28, 250, 230, kVesselList);
     AddChild(window, "STATIC", "Custom commands", 0, 275, 10, 230, 16, -1);
@@ -68,6 +70,8 @@ void OnCreate(HWND window) {
     AddChild(window, "BUTTON", "Scene view", BS_PUSHBUTTON | WS_TABSTOP, 275, 230, 110, 28,
              kViewButton);
     FillLists(window);
+    // Enter in a list runs the selected command.
+    SendMessageA(window, DM_SETDEFID, kRunButton, 0);
 }
 
 void OpenGallery(HWND window) {
@@ -80,7 +84,8 @@ void OpenGallery(HWND window) {
 void OpenView(HWND window) {
     std::string error;
     HostState& host = TheHost();
-    HWND view = OpenSceneView(host.scene, window, &error);
+    HWND view = OpenSceneView(host.scene, window, [](HWND made) { TheHost().windows.Place(made); },
+                              &error);
     if (view == nullptr) {
         MessageBoxA(window, error.c_str(), "Scene view", MB_OK | MB_ICONWARNING);
         return;
@@ -115,36 +120,41 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
         OnCommand(window, wParam);
         return 0;
+    case WM_CLOSE:
+        // Not the dialog's way (a Cancel command): closing ends the host.
+        DestroyWindow(window);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        // The dialog manager's part: the focus kept across activations, the
+        // default button following the focus, DM_GETDEFID for Enter.
+        return DefDlgProcA(window, message, wParam, lParam);
     }
-}
-
-// The plug-in's dialogs are modeless: the loop hands them their keyboard input.
-bool IsDialogMessageForAny(MSG* msg) {
-    const std::vector<HWND> dialogs = TheHost().windows.Dialogs();
-    for (HWND dialog : dialogs) {
-        if (IsDialogMessageA(dialog, msg)) return true;
-    }
-    return false;
 }
 
 }  // namespace
 
-bool RunMainWindow(HINSTANCE instance) {
-    RegisterWindowClass(kClassName, MainWndProc, ButtonFaceBrush());
+HWND OpenMainWindow(HINSTANCE instance) {
+    if (!RegisterWindowClass(kClassName, MainWndProc, ButtonFaceBrush(), DLGWINDOWEXTRA)) {
+        return nullptr;
+    }
     HWND window = CreateWindowExA(0, kClassName, "Kestrix stand-in host",
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, 530, 310, nullptr, nullptr,
                                   instance, nullptr);
-    if (window == nullptr) return false;
-    HostWindows& windows = TheHost().windows;
-    windows.SetOwner(window);
+    if (window == nullptr) return nullptr;
+    TheHost().windows.SetOwner(window);
     ShowWindow(window, SW_SHOWNORMAL);
-    RunMessageLoop(IsDialogMessageForAny);
+    SetFocus(GetDlgItem(window, kCommandList));
+    return window;
+}
+
+bool RunMainWindow(HINSTANCE instance) {
+    if (OpenMainWindow(instance) == nullptr) return false;
+    HostWindows& windows = TheHost().windows;
+    RunMessageLoop([&windows](MSG* message) { return windows.TakeDialogMessage(message); });
     // What it owned went with it; anything left closes before the plug-in goes.
     windows.SetOwner(nullptr);
     return true;
