@@ -16,8 +16,4 @@ if [ ! -f "$WINEPREFIX/.display" ]; then
     "$kestrix_wineserver" -w
     touch "$WINEPREFIX/.display"
 fi
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-mkdir -p "$fonts"
-for f in /usr/share/wine/fonts/*; do
-    [ -e "$fonts/${f##*/}" ] || cp "$f" "$fonts/"
-done
+kestrix_wine_fonts "$WINEPREFIX"

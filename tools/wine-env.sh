@@ -109,3 +109,14 @@ kestrix_pick_arch() {
         echo "$1: runs the 64-bit flavour win64${2:-}, since $kestrix_no_32bit_why" >&2
     fi
 }
+
+# kestrix_wine_fonts PREFIX: copies Wine's own fonts into the prefix, those
+# it lacks. Without them Wine replaces the dialog's "MS Sans Serif" by a
+# wider face, and texts that fit on Windows ("Parent Vessel") are cut.
+kestrix_wine_fonts() {
+    _fonts="$1/drive_c/windows/Fonts"
+    mkdir -p "$_fonts"
+    for _font in /usr/share/wine/fonts/*; do
+        [ -e "$_fonts/${_font##*/}" ] || cp "$_font" "$_fonts/"
+    done
+}

@@ -13,6 +13,7 @@
 #   without it every process waits a second for the desktop to close. It ends
 #   by itself after KESTRIX_WINE_KEEPALIVE seconds (default 1800), or with
 #   "wineserver -k".
+# - Wine's own fonts are copied in, as into the prefixes with a display.
 # - DPI, when given, is the screen's dots per inch the prefix is made with
 #   (Wine's LogPixels; 96 when not given), read by each program as it starts.
 # Usage: wine-warm.sh PREFIX [ARCH [DPI]]
@@ -44,6 +45,8 @@ if [ ! -f "$WINEPREFIX/.headless" ]; then
     "$kestrix_wineserver" -w 9>&-
     touch "$WINEPREFIX/.headless"
 fi
+# The dialog's own fonts, as on Windows, so that what fits there fits here.
+kestrix_wine_fonts "$WINEPREFIX"
 "$kestrix_wine" wineboot </dev/null >/dev/null 2>&1 9>&- || true
 setsid timeout "${KESTRIX_WINE_KEEPALIVE:-1800}" "$kestrix_wine" notepad \
     </dev/null >/dev/null 2>&1 9>&- &

@@ -50,6 +50,11 @@ void HostWindows::KeepTool(HWND window) {
     }
 }
 
+const std::vector<HWND>& HostWindows::Tools() {
+    ForgetClosed();
+    return tools_;
+}
+
 void HostWindows::CloseAll() {
     DestroyAll(dialogs_);
     DestroyAll(tools_);

@@ -24,6 +24,8 @@ public:
 
     // Keeps a tool window, to be closed with the rest; once, however often kept.
     void KeepTool(HWND window);
+    // The tool windows still open, in the order they were first kept.
+    const std::vector<HWND>& Tools();
 
     // Destroys every dialog, then every tool window, and forgets them.
     void CloseAll();

@@ -6,6 +6,7 @@
 #include "host/exports/host_state.h"
 #include "host/text/quoting.h"
 #include "host/win32/child_window.h"
+#include "host/win32/dpi_scale.h"
 #include "host/win32/list_texts.h"
 #include "host/win32/open_or_raise.h"
 #include "host/win32/window_class.h"
@@ -48,12 +49,13 @@ struct SwitchSample {
 // Between them the three show every lever position.
 const SwitchSample kSwitches[] = {
     {210, "two positions", "Two positions (mode 0)", 0, SW_UP, 485, 70},
-    {211, "three positions", "Three positions (SWM_THREE_POS)", SWM_THREE_POS, SW_CENTRE, 590, 70},
+    {211, "three positions", "Three positions (SWM_THREE_POS)", SWM_THREE_POS, SW_CENTRE, 600, 70},
     {212, "two positions, down", "Two positions, set to SW_DOWN", 0, SW_DOWN, 485, 185},
 };
 
 const int kSwitchWidth = 40;
 const int kSwitchHeight = 60;
+// At 96 DPI, as the children's places are (win32/child_window.h).
 const int kClientWidth = 680;
 const int kClientHeight = 460;
 
@@ -142,7 +144,8 @@ LRESULT OnCreate(HWND window) {
     }
     for (const SwitchSample& s : kSwitches) {
         if (!AddSwitch(window, s, plugin)) return -1;
-        AddLabel(window, s.caption, s.x + kSwitchWidth / 2 - 50, s.y + kSwitchHeight + 6, 100, 48);
+        // Wide enough for "(SWM_THREE_POS)" on a line of its own, also at 144 DPI.
+        AddLabel(window, s.caption, s.x + kSwitchWidth / 2 - 55, s.y + kSwitchHeight + 6, 110, 48);
     }
     const HINSTANCE host = GetModuleHandleA(nullptr);
     AddLabel(window, "Notifications the parent received", 10, 300, 300);
@@ -201,7 +204,7 @@ LRESULT CALLBACK GalleryWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
 HWND CreateGallery(HWND owner) {
     if (!RegisterWindowClass(kGalleryClass, GalleryWndProc, ButtonFaceBrush())) return nullptr;
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    RECT frame = {0, 0, ScaledToScreen(kClientWidth), ScaledToScreen(kClientHeight)};
     AdjustWindowRect(&frame, style, FALSE);
     return CreateWindowExA(0, kGalleryClass, "Controls gallery", style, CW_USEDEFAULT,
                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,

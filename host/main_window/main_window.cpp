@@ -8,12 +8,16 @@
 #include "host/scene/scene_vessel.h"
 #include "host/scene_view/scene_view_window.h"
 #include "host/win32/child_window.h"
+#include "host/win32/dpi_scale.h"
 #include "host/win32/message_pump.h"
 #include "host/win32/window_class.h"
 
 namespace {
 
 const char kClassName[] = "KestrixHostMain";
+// At 96 DPI, as the children's places are (win32/child_window.h).
+const int kClientWidth = 515;
+const int kClientHeight = 268;
 enum : int {
     kVesselList = 100,
     kCommandList = 101,
@@ -140,10 +144,12 @@ HWND OpenMainWindow(HINSTANCE instance) {
     if (!RegisterWindowClass(kClassName, MainWndProc, ButtonFaceBrush(), DLGWINDOWEXTRA)) {
         return nullptr;
     }
-    HWND window = CreateWindowExA(0, kClassName, "Kestrix stand-in host",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 530, 310, nullptr, nullptr,
-                                  instance, nullptr);
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame = {0, 0, ScaledToScreen(kClientWidth), ScaledToScreen(kClientHeight)};
+    AdjustWindowRect(&frame, style, FALSE);
+    HWND window = CreateWindowExA(0, kClassName, "Kestrix stand-in host", style, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return nullptr;
     TheHost().windows.SetOwner(window);
     ShowWindow(window, SW_SHOWNORMAL);

@@ -157,7 +157,8 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     }
     const std::string& word = t[0].text;
     if (word == "open" || word == "show" || word == "done" || word == "gallery" ||
-        word == "view" || word == "controls" || word == "main" || word == "enter") {
+        word == "view" || word == "controls" || word == "main" || word == "enter" ||
+        word == "layout") {
         a->kind = word == "open"     ? ActionKind::Open
                 : word == "show"     ? ActionKind::Show
                 : word == "done"     ? ActionKind::Done
@@ -165,6 +166,7 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
                 : word == "controls" ? ActionKind::Controls
                 : word == "main"     ? ActionKind::Main
                 : word == "enter"    ? ActionKind::Enter
+                : word == "layout"   ? ActionKind::Layout
                                      : ActionKind::View;
         if (t.size() > 1) {
             *reason = word + " takes nothing after it";

@@ -25,6 +25,8 @@
 //   tab [K]                     press Tab K times where the keyboard focus is, printing
 //                               where the focus goes after each
 //   enter                       press Enter where the focus is, printing where it goes
+//   layout                      print, for each window of the host, whether every text
+//                               of its labels, buttons and check boxes fits its control
 //
 // Words follow the scene's rules (SplitLine): blanks or tabs separate them,
 // "..." keeps blanks, a word starting with '#' begins a comment. A TEXT is
@@ -39,7 +41,7 @@
 
 enum class ActionKind {
     Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete,
-    View, Picture, Controls, Main, Tab, Enter
+    View, Picture, Controls, Main, Tab, Enter, Layout
 };
 
 struct ScriptAction {

@@ -8,6 +8,7 @@
 #include "host/automation/editor_controls.h"
 #include "host/automation/editor_description.h"
 #include "host/automation/focus_report.h"
+#include "host/automation/layout_report.h"
 #include "host/exports/host_state.h"
 #include "host/gallery/controls_gallery.h"
 #include "host/main_window/main_window.h"
@@ -66,6 +67,20 @@ bool RunMain(std::string* reason) {
         return false;
     }
     windows.KeepTool(main);
+    return true;
+}
+
+// The main window first, then the dialogs and the tool windows as they opened.
+bool RunLayout(std::FILE* out) {
+    HostWindows& windows = TheHost().windows;
+    std::vector<HWND> shown;
+    if (windows.Owner() != nullptr) shown.push_back(windows.Owner());
+    for (HWND w : windows.Dialogs()) shown.push_back(w);
+    for (HWND w : windows.Tools()) {
+        if (w != windows.Owner()) shown.push_back(w);
+    }
+    for (HWND w : shown) std::fputs(DescribeLayout(w).c_str(), out);
+    std::fflush(out);
     return true;
 }
 
@@ -189,6 +204,7 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Main:
     case ActionKind::Tab:
     case ActionKind::Enter:
+    case ActionKind::Layout:
         break;
     }
     return true;
@@ -201,6 +217,7 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
     if (a.kind == ActionKind::Main) return RunMain(reason);
     if (a.kind == ActionKind::Tab) return RunKey(VK_TAB, a.times, out);
     if (a.kind == ActionKind::Enter) return RunKey(VK_RETURN, 1, out);
+    if (a.kind == ActionKind::Layout) return RunLayout(out);
     if (a.kind == ActionKind::Picture) return WriteScenePicture(TheHost().scene, a.text, reason);
     if (a.kind == ActionKind::Pause) {
         PumpMessagesFor(a.milliseconds, TakeDialogMessage);

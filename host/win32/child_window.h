@@ -6,7 +6,9 @@
 #include <windows.h>
 
 // A visible child of class `cls` with control id `id`, in the default GUI
-// font, made for `instance` (null: this program's). Null when it cannot be made.
+// font, made for `instance` (null: this program's). Its place and size are
+// pixels at 96 DPI, scaled to the screen (win32/dpi_scale.h), as the font
+// is. Null when it cannot be made.
 HWND AddChild(HWND parent, const char* cls, const char* text, DWORD style, int x, int y,
               int width, int height, int id, HINSTANCE instance = nullptr);
 
