@@ -11,8 +11,15 @@ const int kLargestSide = 1 << 20;
 const int kHeadingHeight = 18;
 const int kGap = 6;
 const int kMinRowHeight = 140;
-// Room inside a pane's edge for a marker, its label's start and the glyph.
+// Room inside a pane's edge for a marker with its glyph, and for its label
+// above or below it (a line of the view's text, 16 pixels with its gap).
 const double kFitMargin = 24.0;
+// A label's distance from its point: across, and above or below.
+const int kLabelAcross = 6;
+const int kLabelAbove = 3;
+const int kLabelBelow = 4;
+// A label keeps off the pane's frame by this much.
+const int kLabelInset = 2;
 const double kGlyphSize = 14.0;
 const double kArrowHead = 6.0;
 const double kTwoPi = 6.283185307179586;
@@ -111,6 +118,19 @@ double FitScale(const std::vector<ViewPayload>& payloads, const ViewBox& above,
                      ScaleFor(half(above.top, above.bottom), ez),
                      ScaleFor(half(side.left, side.right), ez),
                      ScaleFor(half(side.top, side.bottom), ey)});
+}
+
+ViewPoint PlaceLabel(const ViewBox& pane, ViewPoint at, int width, int height) {
+    const int right = pane.right - kLabelInset, bottom = pane.bottom - kLabelInset;
+    const int left = pane.left + kLabelInset, top = pane.top + kLabelInset;
+    int x = at.x + kLabelAcross;
+    if (x + width > right) x = at.x - kLabelAcross - width;
+    int y = at.y - kLabelAbove - height;
+    if (y < top) y = at.y + kLabelBelow;
+    // Too wide or too tall for either side: its start stays in the pane.
+    x = std::max(left, std::min(x, right - width));
+    y = std::max(top, std::min(y, bottom - height));
+    return ViewPoint{x, y};
 }
 
 ViewPoint PaneCentre(const ViewBox& b) {

@@ -115,6 +115,12 @@ struct MarkedPoint {
 };
 MarkedPoint PlacePayload(const PaneMap& map, const ViewVector& position);
 
+// Where a payload's label of `width` x `height` pixels goes (its top left):
+// right of and above the point `at`; left of it where the text would reach
+// past the pane's right edge, below it where it would reach past the top;
+// and moved in to lie inside the pane wherever it fits at all.
+ViewPoint PlaceLabel(const ViewBox& pane, ViewPoint at, int width, int height);
+
 // The stretch of a-b inside the box; false when none, or an end is not finite.
 bool ClipSegment(const ViewBox& box, ViewPlace a, ViewPlace b, ViewSegment* out);
 

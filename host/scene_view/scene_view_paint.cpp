@@ -85,7 +85,8 @@ void Mark(HDC dc, ViewPoint p, int radius) {
     Ellipse(dc, p.x - radius, p.y - radius, p.x + radius + 1, p.y + radius + 1);
 }
 
-// Text from a point inside the box, cut at the box's edges.
+// Text from a point inside the box, cut at the box's edges (should it be
+// wider than the box).
 void Label(HDC dc, const ViewBox& box, int x, int y, const std::string& text) {
     const RECT clip = ToRect(box);
     const int cx = Clamp(x, box.left + 2, box.right - 1);
@@ -151,7 +152,7 @@ private:
 };
 
 struct PaneLabel {
-    ViewPoint at;
+    ViewPoint at;  // the payload's point: the label goes beside it
     std::string text;
 };
 
@@ -197,8 +198,7 @@ void AddPayload(const PaneMap& map, const ViewPayload& p, PaneDrawing* d) {
         // Hollow: the payload lies beyond the pane in this direction.
         d->hollow.push_back(at);
     }
-    d->labels.push_back(PaneLabel{ViewPoint{at.x + 6, at.y - 16},
-                                  marked.onScale ? p.name : p.name + " (off scale)"});
+    d->labels.push_back(PaneLabel{at, marked.onScale ? p.name : p.name + " (off scale)"});
 }
 
 // Links under arrows under glyphs under points, and every label on top.
@@ -215,7 +215,12 @@ void DrawPayloads(HDC dc, const ViewInk& ink, const ViewBox& b, PaneDrawing* d) 
     for (ViewPoint p : d->hollow) Mark(dc, p, kOffScaleRadius);
     brush.Change(ink.payloadFill);
     for (ViewPoint p : d->marks) Mark(dc, p, kMarkerRadius);
-    for (const PaneLabel& l : d->labels) Label(dc, b, l.at.x, l.at.y, l.text);
+    for (const PaneLabel& l : d->labels) {
+        SIZE text = {0, 0};
+        GetTextExtentPoint32A(dc, l.text.data(), static_cast<int>(l.text.size()), &text);
+        const ViewPoint at = PlaceLabel(b, l.at, text.cx, text.cy);
+        Label(dc, b, at.x, at.y, l.text);
+    }
 }
 
 void DrawCarrier(HDC dc, const ViewInk& ink, const PaneMap& map) {
@@ -236,7 +241,9 @@ void PaintPane(HDC dc, const ViewInk& ink, const PaneMap& map, const ViewCarrier
     PaneDrawing drawing;
     for (const ViewPayload& p : carrier.payloads) AddPayload(map, p, &drawing);
     DrawPayloads(dc, ink, b, &drawing);
-    DrawCarrier(dc, ink, map);  // last: the links all end under it
+    // Last: the links all end under it, and no payload's glyph, point or
+    // label near the centre (at a scale of kilometres, say) hides it.
+    DrawCarrier(dc, ink, map);
 }
 
 std::string Heading(const ViewCarrier& c, size_t leftOut) {

@@ -93,6 +93,29 @@ TEST(SceneViewGeometry, MarksWhatNoPaneCanShowAtItsEdge) {
     EXPECT_FALSE(PlacePayload(PaneMap{ViewBox{5, 5, 5, 5}, ViewPlane::Side, 1}, {}).onScale);
 }
 
+TEST(SceneViewGeometry, LabelsGoToTheOtherSideOfAPointNearAnEdgeAndStayInThePane) {
+    const ViewBox pane{100, 50, 400, 250};
+    const auto inside = [&](ViewPoint p, int w, int h) {
+        return p.x >= pane.left && p.y >= pane.top && p.x + w <= pane.right &&
+               p.y + h <= pane.bottom;
+    };
+    // Room everywhere: right of the point and above it.
+    ViewPoint at = PlaceLabel(pane, ViewPoint{200, 150}, 40, 13);
+    EXPECT_EQ(at.x, 206);
+    EXPECT_EQ(at.y, 134);
+    // Near the right edge: left of the point; near the top: below it.
+    at = PlaceLabel(pane, ViewPoint{380, 60}, 40, 13);
+    EXPECT_EQ(at.x, 380 - 6 - 40);
+    EXPECT_EQ(at.y, 64);
+    EXPECT_TRUE(inside(at, 40, 13));
+    // Wider than either side of a point in the middle, or than the pane:
+    // inside as far as it fits, from the left.
+    at = PlaceLabel(pane, ViewPoint{250, 240}, 200, 13);
+    EXPECT_TRUE(inside(at, 200, 13));
+    at = PlaceLabel(pane, ViewPoint{250, 150}, 500, 13);
+    EXPECT_EQ(at.x, pane.left + 2);
+}
+
 TEST(SceneViewGeometry, ClipsSegmentsToThePane) {
     ViewSegment s;
     ASSERT_TRUE(ClipSegment(kPane, {150, 100}, {450, 100}, &s));

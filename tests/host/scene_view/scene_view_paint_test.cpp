@@ -120,6 +120,17 @@ Drawn Record(int width, int height, const std::vector<ViewCarrier>& carriers) {
     return drawn;
 }
 
+// A label's size in the view's font.
+SIZE TextSize(const std::string& text) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ before = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    return size;
+}
+
 ViewPayload Payload(const std::string& name, ViewVector position, double velocity = 0) {
     ViewPayload p;
     p.name = name;
@@ -200,9 +211,11 @@ TEST(SceneViewPaint, DrawsEachPayloadJoinedToItsCarrierAndNamedInBothPanes) {
         ViewSegment shaft;
         ASSERT_TRUE(ClipSegment(map.pane, a.from, a.tip, &shaft));
         EXPECT_TRUE(HasLine(d, shaft.from, shaft.to));
+        const SIZE size = TextSize("Probe");
+        const ViewPoint beside = PlaceLabel(map.pane, m.at, size.cx, size.cy);
         bool named = false;
         for (const Drawn::Text& t : d.texts) {
-            named |= t.text == "Probe" && t.at.x == m.at.x + 6 && t.at.y == m.at.y - 16;
+            named |= t.text == "Probe" && t.at.x == beside.x && t.at.y == beside.y;
         }
         EXPECT_TRUE(named) << "Probe's label beside its point";
     }
@@ -264,6 +277,44 @@ TEST(SceneViewPaint, DrawsNothingOutsideItsPaneWhateverTheCarriersHold) {
         EXPECT_TRUE(inBox) << t.text.substr(0, 20) << " at " << t.at.x << "," << t.at.y;
     }
     ASSERT_NE(FindText(d, std::string(255, 'a') + " (off scale)"), nullptr);
+}
+
+// At the fit's extreme, a label on the right would pass the pane's edge:
+// it goes to the point's left, whole. A payload beside the carrier at a
+// scale of kilometres leaves the carrier's square whole on top of it.
+TEST(SceneViewPaint, LabelsStayWholeInTheirPaneAndTheCarrierOnTopOfItsPayloads) {
+    ViewCarrier tug;
+    tug.name = "Tug";
+    tug.payloads.push_back(Payload("Rockhopper", ViewVector{1000, 0, 0}, 0));
+    tug.payloads.push_back(Payload("Near", ViewVector{1, 0.5, -1}, 0));
+    const Drawn d = Record(kPictureWidth, kPictureRowHeight, {tug});
+    const ViewRow row = LayoutRows(kPictureWidth, kPictureRowHeight, 1, kPictureRows)[0];
+    const PaneMap above{row.above, ViewPlane::Above, FitScale(tug.payloads, row.above, row.side)};
+    const ViewPoint rock = PlacePayload(above, tug.payloads[0].position).at;
+
+    const SIZE size = TextSize("Rockhopper");
+    const Drawn::Text* label = nullptr;
+    for (const Drawn::Text& t : d.texts) {
+        if (t.text == "Rockhopper" && Inside(row.above, t.at)) label = &t;
+    }
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(label->at.x + size.cx, rock.x) << "left of its point";
+    EXPECT_LE(label->at.x + size.cx, row.above.right);
+
+    ScenePicture picture(kPictureWidth, kPictureRowHeight);
+    ASSERT_TRUE(picture.Ready());
+    picture.Paint({tug});
+    const std::vector<uint32_t> pixels = picture.Pixels();
+    const ViewPlace o = PaneOrigin(above);
+    const uint32_t carrier = uint32_t{GetRValue(kCarrierColour)} << 16 |
+                             uint32_t{GetGValue(kCarrierColour)} << 8 | GetBValue(kCarrierColour);
+    size_t covered = 0;
+    for (int y = int(o.y) - 4; y <= int(o.y) + 4; ++y) {
+        for (int x = int(o.x) - 4; x <= int(o.x) + 4; ++x) {
+            covered += pixels[size_t(y) * kPictureWidth + size_t(x)] != carrier;
+        }
+    }
+    EXPECT_EQ(covered, 0u) << "pixels of the carrier's square under a payload";
 }
 
 TEST(SceneViewPaint, PixelsShowCarrierAndPayloadAndLeaveTheGapsBlank) {
