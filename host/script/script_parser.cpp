@@ -1,5 +1,6 @@
 #include "host/script/script_parser.h"
 
+#include "dialog/resource.h"
 #include "host/automation/editor_controls.h"
 #include "host/text/numbers.h"
 #include "host/text/quoting.h"
@@ -194,6 +195,15 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     if (word == "spin") {
         a->kind = ActionKind::Spin;
         return ParseSpin(t, a, reason);
+    }
+    if (word == "drop") {
+        a->kind = ActionKind::Drop;
+        if (t.size() != 2 || (t[1].text != "carrier" && t[1].text != "payload")) {
+            *reason = "drop needs carrier or payload";
+            return false;
+        }
+        a->controlId = t[1].text == "carrier" ? IDC_CARRIER_LIST : IDC_PAYLOAD_LIST;
+        return true;
     }
     if (word == "tab") {
         a->kind = ActionKind::Tab;

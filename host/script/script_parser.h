@@ -27,6 +27,7 @@
 //   enter                       press Enter where the focus is, printing where it goes
 //   layout                      print, for each window of the host, whether every text
 //                               of its labels, buttons and check boxes fits its control
+//   drop carrier|payload        open that drop-down list and leave it open (for a picture)
 //
 // Words follow the scene's rules (SplitLine): blanks or tabs separate them,
 // "..." keeps blanks, a word starting with '#' begins a comment. A TEXT is
@@ -41,7 +42,7 @@
 
 enum class ActionKind {
     Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete,
-    View, Picture, Controls, Main, Tab, Enter, Layout
+    View, Picture, Controls, Main, Tab, Enter, Layout, Drop
 };
 
 struct ScriptAction {

@@ -189,6 +189,9 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Done:
         ClickControl(dialog, IDC_DONE);
         return true;
+    case ActionKind::Drop:
+        SendDlgItemMessageA(dialog, a.controlId, CB_SHOWDROPDOWN, TRUE, 0);
+        return true;
     case ActionKind::Controls:
         std::fputs(DescribeDialogControls(dialog).c_str(), out);
         std::fflush(out);

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cwchar>
-
 #ifndef KESTRIX_HOST_MANIFEST_ID
 #error "the build gives KESTRIX_HOST_MANIFEST_ID, the host manifest's resource id"
 #endif
@@ -57,12 +55,19 @@ void SetDpiAwareness(bool aware) {
 // file stays the one place that says it.
 bool DeclaresDpiAware(HANDLE context) {
     const auto query = SystemFunction<QuerySettingsFn>("kernel32.dll", "QueryActCtxSettingsW");
-    WCHAR value[32] = L"";
+    // Spelt out: WCHAR is not wchar_t in every ABI's headers.
+    const WCHAR name[] = {'d', 'p', 'i', 'A', 'w', 'a', 'r', 'e', 0};
+    WCHAR value[32] = {};
     SIZE_T written = 0;
-    if (query == nullptr || !query(0, context, nullptr, L"dpiAware", value, 32, &written)) {
-        return false;
+    if (query == nullptr || !query(0, context, nullptr, name, value, 32, &written)) return false;
+    const char expected[] = "true";
+    for (size_t i = 0; i < 4; ++i) {
+        const WCHAR c = value[i];
+        if (c != static_cast<WCHAR>(expected[i]) && c != static_cast<WCHAR>(expected[i] - 32)) {
+            return false;
+        }
     }
-    return _wcsnicmp(value, L"true", 4) == 0;
+    return true;
 }
 
 // Never deactivated nor released: the controls, and every class a window
