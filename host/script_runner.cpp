@@ -2,8 +2,10 @@
 #include <cstring>
 
 #include "dialog/resource.h"
+#include "host/accessible_report.h"
 #include "host/controls_gallery.h"
 #include "host/dialog_driver.h"
+#include "host/gallery_keys.h"
 #include "host/host_state.h"
 #include "host/message_text.h"
 #include "host/scene_picture.h"
@@ -163,6 +165,9 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Delete:
     case ActionKind::View:
     case ActionKind::Picture:
+    case ActionKind::Focus:
+    case ActionKind::Key:
+    case ActionKind::Accessible:
         break;
     }
     return true;
@@ -178,6 +183,11 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
         return true;
     }
     if (a.kind == ActionKind::Kill || a.kind == ActionKind::Delete) return RunOnScene(a, reason);
+    if (a.kind == ActionKind::Focus) return FocusGalleryControl(a.controlId, reason);
+    if (a.kind == ActionKind::Key) {
+        return PressGalleryKey(static_cast<WORD>(a.controlId), a.times, out, reason);
+    }
+    if (a.kind == ActionKind::Accessible) return ReportGalleryAccessible(a.controlId, out, reason);
     if (a.kind == ActionKind::Say) {
         std::fprintf(out, "%s\n", a.text.c_str());
         std::fflush(out);
