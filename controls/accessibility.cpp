@@ -63,8 +63,3 @@ void ForgetAccessible(HWND control) {
 void AnnounceValueChange(HWND control) {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
-
-void ShowFocusChange(HWND control, bool gained) {
-    InvalidateRect(control, nullptr, TRUE);
-    if (gained) NotifyWinEvent(EVENT_OBJECT_FOCUS, control, OBJID_CLIENT, CHILDID_SELF);
-}

@@ -1,7 +1,7 @@
 // The gauge's and the switch's part towards accessibility clients: their
 // accessible objects, made at the first WM_GETOBJECT and told at
-// WM_NCDESTROY that their window is gone, and the events that announce
-// changes.
+// WM_NCDESTROY that their window is gone, and the event that announces a
+// change.
 #ifndef BRASK_CONTROLS_ACCESSIBILITY_H
 #define BRASK_CONTROLS_ACCESSIBILITY_H
 
@@ -19,11 +19,9 @@ LRESULT AnswerGetObject(HWND control, ControlKind kind, WPARAM wParam, LPARAM lP
 void ForgetAccessible(HWND control);
 
 // EVENT_OBJECT_VALUECHANGE: the control's value or lever position changed
-// by the mouse or the keyboard.
+// by the mouse or the keyboard. (EVENT_OBJECT_FOCUS needs no raising here:
+// the system raises it for every window that gains the focus, and a second
+// one would have some screen readers announce the control twice.)
 void AnnounceValueChange(HWND control);
-
-// What both controls do when the keyboard focus comes or goes: repaint, to
-// show or take away the focus rectangle, and announce a gained focus.
-void ShowFocusChange(HWND control, bool gained);
 
 #endif

@@ -215,7 +215,7 @@ LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lP
         return DLGC_WANTARROWS;  // a dialog hands the arrows to the gauge
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        ShowFocusChange(gauge, message == WM_SETFOCUS);
+        Invalidate(gauge);  // to draw or take away the focus rectangle
         return 0;
     case WM_GETOBJECT:
         return AnswerGetObject(gauge, ControlKind::Gauge, wParam, lParam);

@@ -81,7 +81,7 @@ LRESULT CALLBACK SwitchWndProc(HWND control, UINT message, WPARAM wParam, LPARAM
         return DLGC_WANTARROWS;  // a dialog hands Up and Down to the switch
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        ShowFocusChange(control, message == WM_SETFOCUS);
+        InvalidateRect(control, nullptr, TRUE);  // to draw or take away the focus rectangle
         return 0;
     case WM_GETOBJECT:
         return AnswerGetObject(control, ControlKind::Switch, wParam, lParam);

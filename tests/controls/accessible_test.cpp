@@ -5,7 +5,6 @@
 #include <ole2.h>
 #include <oleacc.h>
 
-#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -194,7 +193,9 @@ TEST_F(Accessible, FocusAndEveryChangeFromMouseOrKeyboardAreAnnounced) {
 
     SetFocus(g);
     PumpPosted();
-    const size_t focusEvents = events.size();
+    // The system's own, once: the control adds no second one.
+    ASSERT_EQ(events, (std::vector<std::pair<DWORD, HWND>>{
+                          {static_cast<DWORD>(EVENT_OBJECT_FOCUS), g}}));
     Key(g, VK_RIGHT);   // 99 to 100
     Key(g, VK_RIGHT);   // at the bound: reported to the parent, but no change
     Key(g, VK_HOME);
@@ -212,16 +213,11 @@ TEST_F(Accessible, FocusAndEveryChangeFromMouseOrKeyboardAreAnnounced) {
     UnhookWinEvent(hook);
     g_events = nullptr;
 
-    ASSERT_GE(focusEvents, 1u);
-    for (size_t i = 0; i < focusEvents; ++i) {
-        EXPECT_EQ(events[i], std::make_pair(static_cast<DWORD>(EVENT_OBJECT_FOCUS), g));
-    }
     using Events = std::vector<std::pair<DWORD, HWND>>;
     const DWORD change = EVENT_OBJECT_VALUECHANGE;
     const Events changes = {{change, g}, {change, g}, {change, g},
                             {change, g}, {change, s}, {change, s}};
-    EXPECT_EQ(Events(events.begin() + static_cast<std::ptrdiff_t>(focusEvents), events.end()),
-              changes);
+    EXPECT_EQ(Events(events.begin() + 1, events.end()), changes);
 }
 
 }  // namespace
