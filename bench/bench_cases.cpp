@@ -1,6 +1,7 @@
 #include "bench/bench_cases.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "bench/bare_vessel.h"
@@ -20,11 +21,6 @@ const int kFieldIds[10] = {IDC_POSITION_X,     IDC_POSITION_Y,     IDC_POSITION_
                            IDC_SHIP_ROT_X,     IDC_SHIP_ROT_Y,     IDC_SHIP_ROT_Z,
                            IDC_JETTISON_VELOCITY};
 
-size_t Runs(const BenchOptions& options, size_t runs) {
-    // Odd, so that the median is one of the samples.
-    const size_t scaled = std::max<size_t>(1, static_cast<size_t>(runs * options.scale));
-    return scaled | 1u;
-}
 
 void SetFloor(const std::vector<FloorTime>& floors, CaseResult* result) {
     std::vector<double> total, messages, windows;
@@ -154,11 +150,18 @@ CaseResult MeasureSpinClick(size_t clicks) {
 
 }  // namespace
 
+size_t ScaledRuns(const BenchOptions& options, size_t runs) {
+    const double scaled = static_cast<double>(runs) * options.scale;
+    const size_t whole = scaled >= 1.0 ? static_cast<size_t>(std::llround(scaled)) : 1u;
+    return whole | 1u;
+}
+
 std::vector<CaseResult> MeasureOpenings(const BenchOptions& options) {
-    return {MeasureOpening(10, Runs(options, 41)), MeasureOpening(100, Runs(options, 21)),
-            MeasureOpening(1000, Runs(options, 15))};
+    return {MeasureOpening(10, ScaledRuns(options, 41)),
+            MeasureOpening(100, ScaledRuns(options, 21)),
+            MeasureOpening(1000, ScaledRuns(options, 15))};
 }
 
 std::vector<CaseResult> MeasureSpinClicks(const BenchOptions& options) {
-    return {MeasureSpinClick(Runs(options, 301))};
+    return {MeasureSpinClick(ScaledRuns(options, 301))};
 }

@@ -25,6 +25,11 @@ struct BenchOptions {
     double scale = 1.0;  // multiplies every case's number of runs
 };
 
+// A case's number of runs times the scale, to the nearest whole run (a
+// product a hair under a whole number is that number), at least one, and
+// odd, so that the median is one of the samples.
+size_t ScaledRuns(const BenchOptions& options, size_t runs);
+
 // Opening the dialog (WM_INITDIALOG to its return) on scenes of 10, 100 and
 // 1,000 vessels.
 std::vector<CaseResult> MeasureOpenings(const BenchOptions& options);

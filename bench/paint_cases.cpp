@@ -137,7 +137,7 @@ std::vector<CaseResult> MeasurePaints(const BenchOptions& options) {
     }
     HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
-    const size_t runs = std::max<size_t>(1, static_cast<size_t>(1001 * options.scale)) | 1u;
+    const size_t runs = ScaledRuns(options, 1001);
 
     HWND gauge = CreateControl(parent, host.Plugin(), kGaugeClassName, 200, 20);
     SetWindowLongA(gauge, GAUGE_MAX, 100);

@@ -76,6 +76,6 @@ CaseResult MeasureViewPaint(size_t payloads, size_t runs) {
 }  // namespace
 
 std::vector<CaseResult> MeasureViewPaints(const BenchOptions& options) {
-    const size_t runs = std::max<size_t>(1, static_cast<size_t>(301 * options.scale)) | 1u;
+    const size_t runs = ScaledRuns(options, 301);
     return {MeasureViewPaint(1, runs), MeasureViewPaint(100, runs)};
 }

@@ -12,6 +12,13 @@ int ClampSize(int size) {
     return size < 0 ? 0 : size > kLargestSide ? kLargestSide : size;
 }
 
+// (cx - 1) x num / den, the exact product truncated toward zero, for cx >= 0.
+// Unsigned: 64-bit signed division would be one more runtime helper on x86.
+int BelowCentreTimes(int cx, uint32_t num, uint32_t den) {
+    if (cx < 1) return -static_cast<int>(num / den);
+    return static_cast<int>(static_cast<uint64_t>(cx - 1) * num / den);
+}
+
 }  // namespace
 
 SwitchGeometry MeasureSwitch(int width, int height) {
@@ -19,9 +26,12 @@ SwitchGeometry MeasureSwitch(int width, int height) {
     g.cx = ClampSize(width) / 2;
     g.cy = ClampSize(height) / 2;
     const int cx = g.cx;
-    // tan 30 and 2 tan 30: a regular hexagon standing on a point.
-    g.plateHalfSide = static_cast<int>((cx - 1) * 0.57735);
-    g.plateRadius = static_cast<int>((cx - 1) * 1.1547);
+    // tan 30 and 2 tan 30 to five digits: a regular hexagon standing on a
+    // point. In whole numbers, as the product's exact value truncated toward
+    // zero: a double product can land a hair under a whole value (0.57735 has
+    // no exact double) and lose a pixel where the unit keeps extra precision.
+    g.plateHalfSide = BelowCentreTimes(cx, 57735, 100000);
+    g.plateRadius = BelowCentreTimes(cx, 11547, 10000);
     g.collarRadius = (8 * cx) / 10;
     g.holeRadius = cx / 2;
     g.rootHalfWidth = (2 * cx) / 5;

@@ -22,11 +22,6 @@ bool IsEmpty(const ViewBox& b) { return b.right <= b.left || b.bottom <= b.top; 
 
 bool Finite(ViewPlace p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
-// Only ever called with a value inside a pane.
-ViewPoint Round(ViewPlace p) {
-    return ViewPoint{static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
-}
-
 // The pane's axes as the screen sees them: y grows down the pane.
 ViewPlace OnScreen(ViewPlane plane, const ViewVector& v) {
     return plane == ViewPlane::Above ? ViewPlace{v.x, -v.z} : ViewPlace{v.z, -v.y};
@@ -44,6 +39,10 @@ double ScaleFor(double usable, double extent) {
 }
 
 }  // namespace
+
+ViewPoint NearestPixel(ViewPlace p) {
+    return ViewPoint{static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
+}
 
 int ScenePictureHeight(size_t carriers) {
     const size_t rows = std::min(std::max<size_t>(carriers, 1), kPictureRows);
@@ -105,10 +104,13 @@ double FitScale(const std::vector<ViewPayload>& payloads, const ViewBox& above,
                      ScaleFor(half(side.top, side.bottom), ey)});
 }
 
+ViewPoint PaneCentre(const ViewBox& b) {
+    return ViewPoint{b.left + (b.right - b.left) / 2, b.top + (b.bottom - b.top) / 2};
+}
+
 ViewPlace PaneOrigin(const PaneMap& map) {
-    const ViewBox& b = map.pane;
-    return ViewPlace{static_cast<double>(b.left + (b.right - b.left) / 2),
-                     static_cast<double>(b.top + (b.bottom - b.top) / 2)};
+    const ViewPoint centre = PaneCentre(map.pane);
+    return ViewPlace{static_cast<double>(centre.x), static_cast<double>(centre.y)};
 }
 
 ViewPlace Project(const PaneMap& map, const ViewVector& v) {
@@ -127,7 +129,7 @@ MarkedPoint PlacePayload(const PaneMap& map, const ViewVector& position) {
     const double left = b.left, right = b.right - 1, top = b.top, bottom = b.bottom - 1;
     const ViewPlace p = Project(map, position);
     if (Finite(p) && p.x >= left && p.x <= right && p.y >= top && p.y <= bottom) {
-        marked.at = Round(p);
+        marked.at = NearestPixel(p);
         marked.onScale = true;
         return marked;
     }
@@ -149,7 +151,7 @@ MarkedPoint PlacePayload(const PaneMap& map, const ViewVector& position) {
     }
     const ViewPlace edge{std::clamp(o.x + dx * t, left, right),
                          std::clamp(o.y + dy * t, top, bottom)};
-    marked.at = Round(edge);
+    marked.at = NearestPixel(edge);
     return marked;
 }
 
@@ -181,8 +183,8 @@ bool ClipSegment(const ViewBox& box, ViewPlace a, ViewPlace b, ViewSegment* out)
                          std::clamp(a.y + t * dy, static_cast<double>(box.top),
                                     static_cast<double>(box.bottom - 1))};
     };
-    out->from = Round(inside(t0));
-    out->to = Round(inside(t1));
+    out->from = NearestPixel(inside(t0));
+    out->to = NearestPixel(inside(t1));
     return true;
 }
 
@@ -237,15 +239,17 @@ ScaleBar ChooseScaleBar(double pixelsPerMetre, int maxPixels) {
     const int power = std::isfinite(most)
                           ? std::clamp(static_cast<int>(std::floor(std::log10(most))), -300, 307)
                           : 307;
-    // The power below too, for a logarithm rounded up.
-    for (int p : {power, power - 1}) {
+    // A logarithm may come out a hair either side of a whole power: try the
+    // powers on both sides too. A bar is measured in whole pixels, so one
+    // that comes to a hair over or under a pixel count takes that count.
+    for (int p : {power + 1, power, power - 1}) {
         const double unit = std::pow(10.0, p);
         for (double step : {5.0, 2.0, 1.0}) {
             const double metres = step * unit;
             const double pixels = metres * pixelsPerMetre;
-            if (std::isfinite(metres) && pixels <= maxPixels && pixels >= 1.0) {
+            if (std::isfinite(metres) && pixels < maxPixels + 0.5 && pixels >= 0.5) {
                 bar.metres = metres;
-                bar.pixels = static_cast<int>(pixels);
+                bar.pixels = static_cast<int>(std::lround(pixels));
                 return bar;
             }
         }

@@ -95,7 +95,13 @@ struct PaneMap {
     double pixelsPerMetre = 1.0;
 };
 
+// The carrier's place: the pane's centre, in whole pixels, so that what is
+// drawn there needs no conversion back from a double.
+ViewPoint PaneCentre(const ViewBox& pane);
 ViewPlace PaneOrigin(const PaneMap& map);
+// The pixel nearest to a place, never one a hair short of a whole value.
+// Only for a place inside a pane.
+ViewPoint NearestPixel(ViewPlace p);
 // Where a point of the carrier's frame falls: unbounded, and not finite for
 // a coordinate that is not.
 ViewPlace Project(const PaneMap& map, const ViewVector& v);

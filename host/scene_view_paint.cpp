@@ -122,7 +122,7 @@ void DrawBackdrop(HDC dc, const ViewInk& ink, const PaneMap& map, const char* ca
     ScopedSelection brush(dc, Stock(NULL_BRUSH));
     Rectangle(dc, b.left, b.top, b.right, b.bottom);
     if (IsSmall(b)) return;
-    const ViewPoint o{static_cast<int>(PaneOrigin(map).x), static_cast<int>(PaneOrigin(map).y)};
+    const ViewPoint o = PaneCentre(b);
     pen.Change(ink.axis);
     MoveToEx(dc, b.left + 1, o.y, nullptr);
     LineTo(dc, b.right - 1, o.y);
@@ -136,8 +136,7 @@ void DrawBackdrop(HDC dc, const ViewInk& ink, const PaneMap& map, const char* ca
 void DrawArrow(HDC dc, const ViewBox& box, const ViewArrow& a) {
     if (a.endOn) {
         // Seen end-on: a ring around the payload.
-        const ViewPoint p = Inset(box, ViewPoint{static_cast<int>(a.from.x),
-                                                 static_cast<int>(a.from.y)}, kRingRadius);
+        const ViewPoint p = Inset(box, NearestPixel(a.from), kRingRadius);
         Mark(dc, p, kRingRadius);
         return;
     }
@@ -178,11 +177,10 @@ void DrawPayload(HDC dc, const ViewInk& ink, const PaneMap& map, const ViewPaylo
 }
 
 void DrawCarrier(HDC dc, const ViewInk& ink, const PaneMap& map) {
-    const ViewPlace o = PaneOrigin(map);
-    const int x = static_cast<int>(o.x), y = static_cast<int>(o.y);
+    const ViewPoint o = PaneCentre(map.pane);
     ScopedSelection pen(dc, ink.carrier);
     ScopedSelection brush(dc, ink.carrierFill);
-    Rectangle(dc, x - 4, y - 4, x + 5, y + 5);
+    Rectangle(dc, o.x - 4, o.y - 4, o.x + 5, o.y + 5);
 }
 
 void PaintPane(HDC dc, const ViewInk& ink, const PaneMap& map, const ViewCarrier& carrier,

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs the README's two commands, tools/run-demo.sh and tools/run-tests.sh, on
 # a fresh Debian as a new user would: in a clean root made by debootstrap
-# from Debian's own mirror, with a clean clone of this repository's committed
+# from the Debian mirror this machine's apt uses, with a clean clone of this repository's committed
 # HEAD, as root. Prints how long each took and exits with their status (the
 # first that failed). Takes minutes; a check run by hand, not part of CI.
 #
@@ -11,7 +11,8 @@
 #   --reuse    run in the root an earlier --keep left, with a new clone (no
 #              longer a fresh machine: apt's installs stay; for re-runs)
 #   --root     where to make the root (default /var/tmp/kestrix-fresh-RELEASE)
-#   --mirror   the Debian mirror (default http://deb.debian.org/debian)
+#   --mirror   another Debian mirror (default: the one apt's sources name
+#              here, in either of their formats; its security archive too)
 #
 # The root's apt sources are the release, its updates and its security suite,
 # as the installer writes them. It gets /proc, /sys, /dev, /dev/shm and a
@@ -23,10 +24,10 @@
 # /var/tmp/kestrix-debootstrap-cache/RELEASE for the next root.
 set -euo pipefail
 
-usage() { sed -n 's/^# \{0,1\}//; 8,14p' "$0" >&2; exit 2; }
+usage() { sed -n 's/^# \{0,1\}//; 8,15p' "$0" >&2; exit 2; }
 
 given=("$@")
-keep=no reuse=no root= mirror=http://deb.debian.org/debian release=
+keep=no reuse=no root= mirror= release=
 while [ $# -gt 0 ]; do
     case $1 in
     --keep) keep=yes ;;
@@ -41,6 +42,28 @@ while [ $# -gt 0 ]; do
     shift
 done
 [ -n "$release" ] || usage
+
+# The archive of a Release label (Debian, Debian-Security) as this machine's
+# apt reaches it: whatever its sources name, in either format.
+apt_archive() {
+    apt-get indextargets --format '$(LABEL)|$(REPO_URI)' 2>/dev/null |
+        awk -F'|' -v label="$1" '$1 == label { sub(/\/+$/, "", $2); print $2; exit }'
+}
+if [ -z "${KESTRIX_FRESH_INSIDE:-}" ]; then
+    if [ -n "$mirror" ]; then
+        security=${mirror%/debian}/debian-security
+        [ "$security" != "$mirror" ] || security=$(apt_archive Debian-Security)
+    else
+        mirror=$(apt_archive Debian)
+        security=$(apt_archive Debian-Security)
+    fi
+    if [ -z "$mirror" ] || [ -z "$security" ]; then
+        echo "fresh-debian-check: apt's sources here name no Debian archive${mirror:+ security archive}:" \
+             "give --mirror URL" >&2
+        exit 2
+    fi
+    export KESTRIX_FRESH_SECURITY=$security
+fi
 root=${root:-/var/tmp/kestrix-fresh-$release}
 case $root in /*) ;; *) root=$PWD/$root ;; esac
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -109,8 +132,7 @@ else
     }
     rm -f "$root.debootstrap.log"
     say "root made in $((SECONDS - start)) s"
-    security=${mirror%/debian}/debian-security
-    [ "$security" != "$mirror" ] || security=http://deb.debian.org/debian-security
+    security=$KESTRIX_FRESH_SECURITY
     cat >"$root/etc/apt/sources.list" <<EOF
 deb $mirror $release main
 deb $mirror $release-updates main

@@ -63,14 +63,36 @@ if [ -n "$as_files" ]; then
     summary="$summary; built${as_files} and checked their programs as files only, since $kestrix_no_32bit_why"
 fi
 echo "run-tests: $summary"
-# A failed try is a line "N/T Test #K: NAME ....***Failed" (or Timeout,
-# Exception); the test passed on its second try unless ctest lists it again
-# among the tests that failed.
-retried=$(cat "$logs"/*.log | grep -E '\*\*\*(Failed|Timeout|Exception)' |
-    sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .*/\1/p' | sort -u | tr '\n' ' ')
-if [ -n "$retried" ]; then
-    echo "run-tests: failed once, then passed or failed again (see build/run-tests/): $retried"
+# Each test that failed a try, as PRESET:NAME, and whether it failed both
+# tries (a failure: ctest lists it under "The following tests FAILED") or
+# passed on the retry (a flake). A failed try is a line
+# "N/T Test #K: NAME ....***Failed" (or Timeout, Exception, Not Run).
+verdicts=$(for log in "$logs"/*.log; do
+    awk -v preset="$(basename "$log" .log)" '
+        /Test +#[0-9]+: .*\*\*\*(Failed|Timeout|Exception|Not Run)/ {
+            sub(/.*Test +#[0-9]+: /, ""); sub(/ .*/, ""); tried[$0] = 1 }
+        /The following tests FAILED:/ { list = 1; next }
+        list && /^[ \t]+[0-9]+ - / {
+            line = $0; sub(/^[ \t]+[0-9]+ - /, "", line); sub(/ \(.*/, "", line)
+            failed[line] = 1; tried[line] = 1 }
+        list && !/^[ \t]+[0-9]+ - / { list = 0 }
+        END { for (t in tried) print (t in failed ? "failure" : "flake"), preset ":" t }' "$log"
+done | sort -k2)
+failures=$(printf '%s\n' "$verdicts" | sed -n 's/^failure //p' | paste -sd' ')
+flakes=$(printf '%s\n' "$verdicts" | sed -n 's/^flake //p' | paste -sd' ')
+if [ -n "$failures" ]; then
+    echo "run-tests: failed both tries (failures, see build/run-tests/): $failures"
 fi
-echo "run-tests: $1 passed, $2 failed"
+if [ -n "$flakes" ]; then
+    echo "run-tests: failed once, passed on the retry (flakes, see build/run-tests/): $flakes"
+fi
+named=$(printf '%s' "$failures" | wc -w)
+retried=$(printf '%s' "$flakes" | wc -w)
+echo "run-tests: $1 passed ($retried of them on the retry), $2 failed"
+# ctest's count and the named failures are two readings of the same logs.
+if [ "$named" -ne "$2" ]; then
+    echo "run-tests: $2 failed by ctest's count, but $named named above: read build/run-tests/" >&2
+    status=1
+fi
 [ "$2" -eq 0 ] || status=1
 exit $status

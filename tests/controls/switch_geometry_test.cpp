@@ -22,6 +22,10 @@ TEST(SwitchGeometry, SizesDeriveFromTheWidthAndTheCentreFromBoth) {
     const SwitchGeometry empty = MeasureSwitch(0, 0);
     EXPECT_EQ(empty.plateHalfSide, 0);  // (cx - 1) x 0.57735 truncates toward zero
     EXPECT_EQ(empty.plateRadius, -1);
+    // A whole product stays whole: 20000 x 0.57735 is 11547, not one short.
+    const SwitchGeometry wide = MeasureSwitch(40002, 10);
+    EXPECT_EQ(wide.plateHalfSide, 11547);
+    EXPECT_EQ(wide.plateRadius, 23094);
 }
 
 TEST(SwitchGeometry, HalfHeightBelongsToTheLowerHalf) {

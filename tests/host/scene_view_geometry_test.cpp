@@ -158,7 +158,14 @@ TEST(SceneViewGeometry, ScaleBarIsOneTwoOrFiveTimesAPowerOfTen) {
     b = ChooseScaleBar(1e-298, 150);
     EXPECT_DOUBLE_EQ(b.metres, 1e300);
     EXPECT_EQ(b.pixels, 100);
-    EXPECT_DOUBLE_EQ(ChooseScaleBar(1e-306, 150).metres, 5e307);  // the largest bar there is
+    EXPECT_DOUBLE_EQ(ChooseScaleBar(1e-306, 150).metres, 1e308);  // the largest bar there is
+    // A bar that fills the room exactly, whichever way the products round.
+    for (int k = -300; k <= 300; ++k) {
+        const double ppm = 150 / std::pow(10.0, k);
+        b = ChooseScaleBar(ppm, 150);
+        EXPECT_DOUBLE_EQ(b.metres, std::pow(10.0, k)) << "10^" << k;
+        EXPECT_EQ(b.pixels, 150) << "10^" << k;
+    }
     EXPECT_EQ(ChooseScaleBar(1e-310, 150).pixels, 0);
     EXPECT_EQ(ChooseScaleBar(kNaN, 150).pixels, 0);
     EXPECT_EQ(ChooseScaleBar(10, 0).pixels, 0);
