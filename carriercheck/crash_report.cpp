@@ -5,6 +5,7 @@
 #include <stdio.h>
 
 #include "carrierkit/exported_carrier.h"
+#include "carrierkit/sequence_runner.h"
 
 namespace {
 
@@ -56,6 +57,10 @@ LONG WINAPI Report(EXCEPTION_POINTERS* info) {
         g_dllName, call[0] != '\0' ? call : "its start-up code",
         static_cast<unsigned long>(record->ExceptionCode), ExceptionName(record->ExceptionCode),
         where);
+    // Static: the stack may be what failed.
+    static char sequence[2048];
+    DescribeRunningSequence(sequence, sizeof sequence);
+    if (sequence[0] != '\0') printf("    sent to a fresh carrier: %s\n", sequence);
     fflush(stdout);
     TerminateProcess(GetCurrentProcess(), 1);
     return EXCEPTION_EXECUTE_HANDLER;

@@ -1,7 +1,9 @@
-// The carrier conformance check: drives a carrier through the seven payload
-// messages the way the payload editor sends them, and lists every promise it
-// breaks, record ownership included. Each check starts from a fresh carrier
-// made by the caller's factory and ends by destroying it.
+// The carrier conformance check: sends a carrier sequences of the seven
+// payload messages the way the payload editor sends them, judges every answer
+// against a model of the promises and every block against the ownership
+// rules, and lists each promise it breaks with the shortest sequence found
+// that shows it. Each sequence goes to a fresh carrier made by the caller's
+// factory and ends by destroying it (see carrier_explorer.h for what is sent).
 //
 // Ownership is watched, not trusted: every record, query and name text the
 // check hands over is a process-heap block in the check's books, and the
@@ -23,6 +25,9 @@
 //     std::vector<ConformanceFinding> f = CheckCarrier(
 //         [](const CarrierWorld& w) { return std::make_unique<MyEndpoint>(w); });
 //     // f is empty for a carrier that keeps every promise; else FormatFindings(f).
+//
+// The default explores for nine seconds; a test may give ExploreOptions with a
+// count of random sequences instead, which repeats exactly.
 #ifndef BRASK_CARRIERKIT_CARRIER_CONFORMANCE_H
 #define BRASK_CARRIERKIT_CARRIER_CONFORMANCE_H
 
@@ -35,21 +40,28 @@
 
 // Every finding for the carrier the factory makes; empty when it keeps every
 // promise. `carrierModule` is the module whose releases are watched: null
-// for the program's executable, else the carrier's DLL.
+// for the program's executable, else the carrier's DLL. *stats (when given)
+// says how many sequences were sent, and in what time.
 std::vector<ConformanceFinding> CheckCarrier(const CarrierFactory& make,
-                                             HMODULE carrierModule = nullptr);
+                                             HMODULE carrierModule = nullptr,
+                                             const ExploreOptions& options = ExploreOptions(),
+                                             ExploreStats* stats = nullptr);
 
 // The same for a vessel that is no carrier but takes messages: it must deny
 // being a carrier and holding anything.
 std::vector<ConformanceFinding> CheckNonCarrier(const CarrierFactory& make,
                                                 HMODULE carrierModule = nullptr);
 
-// The world every check uses: the carrier, its payloads, and names that
-// differ from theirs only in case, by a suffix, or by being 255 characters long.
+// The world every carrier is made for: the carrier, its payloads, and names
+// that differ from theirs only in case, by a suffix, or by being 255
+// characters long.
 CarrierWorld ConformanceWorld();
 
 // The findings for people: each message once, on a line of its own, after
-// the checks that found it: "[attach, detach] message".
+// the promises it breaks, "[promise 4] message", then its sequence.
 std::string FormatFindings(const std::vector<ConformanceFinding>& findings);
+
+// What was explored, for people: "explored 132,651 sequences ... in 9.8 s".
+std::string FormatExploreStats(const ExploreStats& stats);
 
 #endif

@@ -1,8 +1,9 @@
-// One carrier under one check. Sends the payload messages with contexts made
-// as the editor makes them (name texts in 256-byte buffers, the attach record
-// cleared then filled, the lent record from the full constructor, the query
-// with a null record) and turns what the carrier does with each block it
-// receives into findings. The checks themselves only judge the answers.
+// One fresh carrier under the record watch. Sends the payload messages with
+// contexts made as the editor makes them (name texts in 256-byte buffers, the
+// attach record cleared then filled, the lent record from the full
+// constructor, the query with a null record) and turns what the carrier does
+// with each block it receives into breaches of record ownership. The promise
+// model judges the answers.
 #ifndef BRASK_CARRIERKIT_CONFORMANCE_SESSION_H
 #define BRASK_CARRIERKIT_CONFORMANCE_SESSION_H
 
@@ -14,17 +15,18 @@
 #include <vector>
 
 #include "carrierkit/conformance_types.h"
+#include "carrierkit/promise_model.h"
 #include "carrierkit/record_ledger.h"
 #include "payload/payload_protocol.h"
 
-// A name for messages: quoted, and shortened when long.
-std::string Quoted(const std::string& name);
+using promise::Quoted;
 
 class ConformanceSession {
 public:
-    ConformanceSession(const char* check, const CarrierFactory& make, const CarrierWorld& world,
-                       RecordLedger* ledger, std::vector<ConformanceFinding>* findings);
-    ~ConformanceSession() { End(); }
+    // `world` and `ledger` outlive the session.
+    ConformanceSession(const CarrierFactory& make, const CarrierWorld& world,
+                       RecordLedger* ledger);
+    ~ConformanceSession();
     ConformanceSession(const ConformanceSession&) = delete;
     ConformanceSession& operator=(const ConformanceSession&) = delete;
 
@@ -36,13 +38,16 @@ public:
     int32_t IsAttached(const std::string& name);
     int32_t Attach(const std::string& name, const PayloadValues& values);
     int32_t Detach(const std::string& name, bool addVelocity);
-    void SetParams(const std::string& name, const PayloadValues& values);
+    int32_t SetParams(const std::string& name, const PayloadValues& values);
     // The answer. When it is non-zero and the query's record can be read as
     // the editor would read it, *copy receives it and *read is true.
     int32_t GetParams(const std::string& name, PayloadRecord* copy, bool* read);
-    void SetForces(const std::string& name, bool on);
+    int32_t SetForces(const std::string& name, bool on);
 
-    void Fail(const std::string& message);
+    // A broken promise; `key` tells it from others without the names.
+    void Fail(const char* key, const std::string& message, int promise = 0);
+    // Moves what was found since the last call to the end of *breaches.
+    void TakeBreaches(std::vector<promise::Breach>* breaches);
     // Destroys the carrier, which ends its attachments, and checks what it
     // released then and whether it wrote into anything it was lent.
     void End();
@@ -62,23 +67,32 @@ private:
         bool reported;  // one finding a block is enough
     };
 
+    static constexpr size_t kNameBuffer = kPayloadNameMax + 1;
+    // What fresh memory holds here. The editor's buffers hold whatever was
+    // there before beyond a text's terminating zero, so nothing beyond it may
+    // matter.
+    static constexpr unsigned char kJunkByte = 0x5A;
+    // A name text as the editor lends it: a 256-byte buffer, the text, its zero.
+    static void FillName(char* buffer, const std::string& name);
+
     int32_t Send(uint32_t messageId, uint32_t parameter, void* context);
     Handed* Hand(size_t size, Role role, const char* message, const std::string& payload,
                  State state);
     Handed* LendName(const std::string& name, const char* message);
     void GiveBack(Handed* lent);
-    void CheckReleases(const std::string& during);
+    // `message` and `name` say which call it was ("PLMSG_ATTACH of ", "Probe"),
+    // put together only for a finding.
+    void CheckReleases(const char* message, const std::string* name);
     void CheckRecordPointer(const std::string& name, const PayloadRecord* record, int32_t answer,
                             bool* sound);
-    Handed* LiveRecordOf(const std::string& payload);
+    std::vector<Handed*> LiveRecordsOf(const std::string& payload);
     Handed* HandedHolding(const void* block);
     unsigned Releases(const Handed& h) const;
     std::string Describe(const Handed& h) const;
 
-    std::string check_;
-    CarrierWorld world_;
+    const CarrierWorld& world_;
     RecordLedger* ledger_;
-    std::vector<ConformanceFinding>* findings_;
+    std::vector<promise::Breach> breaches_;
     std::unique_ptr<CarrierEndpoint> carrier_;
     std::deque<Handed> handed_;  // a deque: what was handed keeps its address
 };

@@ -92,6 +92,22 @@ void* RecordLedger::Allocate(size_t size) {
     return block;
 }
 
+void RecordLedger::Retire(const void* block) {
+    auto it = blocks_.find(block);
+    if (it == blocks_.end()) return;
+    std::memset(const_cast<void*>(block), kPoisonByte, it->second.size);
+    retired_.push_back(block);
+    // Enough for every block of many sessions; a carrier that releases a
+    // block later than that is rare.
+    const size_t kKept = 4096;
+    while (retired_.size() > kKept) {
+        const void* oldest = retired_.front();
+        retired_.pop_front();
+        blocks_.erase(oldest);
+        HeapFree(GetProcessHeap(), 0, const_cast<void*>(oldest));
+    }
+}
+
 const LedgerEntry* RecordLedger::Entry(const void* block) const {
     auto it = blocks_.find(block);
     return it == blocks_.end() ? nullptr : &it->second;

@@ -18,6 +18,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include <deque>
 #include <map>
 
 #include "carrierkit/import_hook.h"
@@ -47,6 +48,11 @@ public:
     // A zero-filled block of the process heap, in the books; null when the
     // heap is exhausted.
     void* Allocate(size_t size);
+
+    // Done with a block, between calls to the carrier: it stays in the books,
+    // poisoned, for a while longer, so that a release a carrier makes late is
+    // still counted instead of done; then it goes back to the heap.
+    void Retire(const void* block);
 
     // The entry of the block that starts at `block`, or null.
     const LedgerEntry* Entry(const void* block) const;
@@ -78,8 +84,9 @@ private:
     bool watching_ = false;
     ImportRedirects redirects_;
     size_t(__cdecl* runtimeSize_)(void*) = nullptr;
-    // Never erased from while watching: the hooks read it on every release.
+    // Erased from only between calls (Retire): the hooks read it on every release.
     std::map<const void*, LedgerEntry> blocks_;
+    std::deque<const void*> retired_;  // oldest first
     // Fixed room: the hooks must not allocate, for the watched module may be
     // the one that runs them. Releases beyond it go unremembered.
     struct Released {

@@ -15,6 +15,7 @@ const int kMinRowHeight = 140;
 const double kFitMargin = 24.0;
 const double kGlyphSize = 14.0;
 const double kArrowHead = 6.0;
+const double kTwoPi = 6.283185307179586;
 
 int ClampSide(int side) { return side < 0 ? 0 : std::min(side, kLargestSide); }
 
@@ -73,9 +74,17 @@ std::vector<ViewRow> LayoutRows(int width, int height, size_t carriers, size_t m
 
 ViewVector RotateXYZ(const ViewVector& v, const ViewVector& angles) {
     const auto turn = [](double angle, double* c, double* s) {
-        const bool finite = std::isfinite(angle);
-        *c = finite ? std::cos(angle) : 1.0;
-        *s = finite ? std::sin(angle) : 0.0;
+        if (!std::isfinite(angle)) {
+            *c = 1.0;
+            *s = 0.0;
+            return;
+        }
+        // Reduced first, exactly, so that every C library is asked about the
+        // same small angle: their own reductions of a huge one disagree (one
+        // gets 1e22 wrong in the first digit), and so would the pictures.
+        const double a = std::remainder(angle, kTwoPi);
+        *c = std::cos(a);
+        *s = std::sin(a);
     };
     double c, s;
     ViewVector r = v;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "controls/scoped_selection.h"
 
@@ -80,13 +81,6 @@ ViewPoint Inset(const ViewBox& b, ViewPoint p, int radius) {
                      Clamp(p.y, b.top + radius, b.bottom - 1 - radius)};
 }
 
-void Stroke(HDC dc, const ViewBox& box, ViewPlace a, ViewPlace b) {
-    ViewSegment s;
-    if (!ClipSegment(box, a, b, &s)) return;
-    MoveToEx(dc, s.from.x, s.from.y, nullptr);
-    LineTo(dc, s.to.x, s.to.y);
-}
-
 void Mark(HDC dc, ViewPoint p, int radius) {
     Ellipse(dc, p.x - radius, p.y - radius, p.x + radius + 1, p.y + radius + 1);
 }
@@ -133,47 +127,95 @@ void DrawBackdrop(HDC dc, const ViewInk& ink, const PaneMap& map, const char* ca
     DrawScaleBar(dc, map);
 }
 
-void DrawArrow(HDC dc, const ViewBox& box, const ViewArrow& a) {
+// What one pane's payloads draw, gathered by pen: each kind of stroke goes
+// to the context in one call for all payloads, not two calls a stroke (a
+// picture of 100 payloads made some 5,000 calls, each a trip into the
+// system's drawing code).
+class StrokeBatch {
+public:
+    void Add(const ViewBox& box, ViewPlace a, ViewPlace b) {
+        ViewSegment s;
+        if (!ClipSegment(box, a, b, &s)) return;
+        points_.push_back(POINT{s.from.x, s.from.y});
+        points_.push_back(POINT{s.to.x, s.to.y});
+    }
+    void Draw(HDC dc) {
+        if (points_.empty()) return;
+        counts_.assign(points_.size() / 2, 2);
+        PolyPolyline(dc, points_.data(), counts_.data(), static_cast<DWORD>(counts_.size()));
+    }
+
+private:
+    std::vector<POINT> points_;
+    std::vector<DWORD> counts_;
+};
+
+struct PaneLabel {
+    ViewPoint at;
+    std::string text;
+};
+
+struct PaneDrawing {
+    StrokeBatch links;
+    StrokeBatch arrows;
+    StrokeBatch glyphs;
+    std::vector<ViewPoint> rings;   // arrows seen end-on
+    std::vector<ViewPoint> marks;   // payloads on the scale, filled
+    std::vector<ViewPoint> hollow;  // payloads beyond the pane, on its edge
+    std::vector<PaneLabel> labels;
+};
+
+void AddArrow(const ViewBox& box, const ViewArrow& a, PaneDrawing* d) {
     if (a.endOn) {
         // Seen end-on: a ring around the payload.
-        const ViewPoint p = Inset(box, NearestPixel(a.from), kRingRadius);
-        Mark(dc, p, kRingRadius);
+        d->rings.push_back(Inset(box, NearestPixel(a.from), kRingRadius));
         return;
     }
-    Stroke(dc, box, a.from, a.tip);
-    Stroke(dc, box, a.tip, a.headA);
-    Stroke(dc, box, a.tip, a.headB);
+    d->arrows.Add(box, a.from, a.tip);
+    d->arrows.Add(box, a.tip, a.headA);
+    d->arrows.Add(box, a.tip, a.headB);
 }
 
-void DrawGlyph(HDC dc, const ViewBox& box, ViewPlace at, const ShipGlyph& g) {
-    Stroke(dc, box, g.nose, g.leftWing);
-    Stroke(dc, box, g.leftWing, g.rightWing);
-    Stroke(dc, box, g.rightWing, g.nose);
-    Stroke(dc, box, at, g.mast);
+void AddGlyph(const ViewBox& box, ViewPlace at, const ShipGlyph& g, PaneDrawing* d) {
+    d->glyphs.Add(box, g.nose, g.leftWing);
+    d->glyphs.Add(box, g.leftWing, g.rightWing);
+    d->glyphs.Add(box, g.rightWing, g.nose);
+    d->glyphs.Add(box, at, g.mast);
 }
 
-void DrawPayload(HDC dc, const ViewInk& ink, const PaneMap& map, const ViewPayload& p) {
+void AddPayload(const PaneMap& map, const ViewPayload& p, PaneDrawing* d) {
     const ViewBox& b = map.pane;
     const MarkedPoint marked = PlacePayload(map, p.position);
     const ViewPoint at = marked.onScale ? marked.at : Inset(b, marked.at, kOffScaleRadius);
     const ViewPlace place = ToPlace(at);
-    ScopedSelection pen(dc, ink.link);
-    ScopedSelection brush(dc, Stock(NULL_BRUSH));
-    Stroke(dc, b, PaneOrigin(map), place);
+    d->links.Add(b, PaneOrigin(map), place);
     if (marked.onScale) {
-        pen.Change(ink.arrow);
-        DrawArrow(dc, b, JettisonArrow(map, place, p.jettisonRotation, p.jettisonVelocity));
-        pen.Change(ink.glyph);
-        DrawGlyph(dc, b, place, ShipGlyphAt(map, place, p.shipRotation));
-        pen.Change(ink.payload);
-        brush.Change(ink.payloadFill);
-        Mark(dc, at, kMarkerRadius);
+        AddArrow(b, JettisonArrow(map, place, p.jettisonRotation, p.jettisonVelocity), d);
+        AddGlyph(b, place, ShipGlyphAt(map, place, p.shipRotation), d);
+        d->marks.push_back(at);
     } else {
         // Hollow: the payload lies beyond the pane in this direction.
-        pen.Change(ink.payload);
-        Mark(dc, at, kOffScaleRadius);
+        d->hollow.push_back(at);
     }
-    Label(dc, b, at.x + 6, at.y - 16, marked.onScale ? p.name : p.name + " (off scale)");
+    d->labels.push_back(PaneLabel{ViewPoint{at.x + 6, at.y - 16},
+                                  marked.onScale ? p.name : p.name + " (off scale)"});
+}
+
+// Links under arrows under glyphs under points, and every label on top.
+void DrawPayloads(HDC dc, const ViewInk& ink, const ViewBox& b, PaneDrawing* d) {
+    ScopedSelection pen(dc, ink.link);
+    ScopedSelection brush(dc, Stock(NULL_BRUSH));
+    d->links.Draw(dc);
+    pen.Change(ink.arrow);
+    d->arrows.Draw(dc);
+    for (ViewPoint p : d->rings) Mark(dc, p, kRingRadius);
+    pen.Change(ink.glyph);
+    d->glyphs.Draw(dc);
+    pen.Change(ink.payload);
+    for (ViewPoint p : d->hollow) Mark(dc, p, kOffScaleRadius);
+    brush.Change(ink.payloadFill);
+    for (ViewPoint p : d->marks) Mark(dc, p, kMarkerRadius);
+    for (const PaneLabel& l : d->labels) Label(dc, b, l.at.x, l.at.y, l.text);
 }
 
 void DrawCarrier(HDC dc, const ViewInk& ink, const PaneMap& map) {
@@ -191,7 +233,9 @@ void PaintPane(HDC dc, const ViewInk& ink, const PaneMap& map, const ViewCarrier
     IntersectClipRect(dc, b.left, b.top, b.right, b.bottom);
     DrawBackdrop(dc, ink, map, caption);
     if (IsSmall(b)) return;
-    for (const ViewPayload& p : carrier.payloads) DrawPayload(dc, ink, map, p);
+    PaneDrawing drawing;
+    for (const ViewPayload& p : carrier.payloads) AddPayload(map, p, &drawing);
+    DrawPayloads(dc, ink, b, &drawing);
     DrawCarrier(dc, ink, map);  // last: the links all end under it
 }
 

@@ -63,6 +63,24 @@ if [ -n "$as_files" ]; then
     summary="$summary; built${as_files} and checked their programs as files only, since $kestrix_no_32bit_why"
 fi
 echo "run-tests: $summary"
+# The scene-view scenario's pictures of each two flavours that ran, compared
+# pixel for pixel: every flavour should draw the same.
+compared=
+for pair in win32:win64 win32-msvc:win64-msvc win64:win64-msvc win32:win32-msvc; do
+    a=${pair%%:*} b=${pair#*:}
+    case " $ran " in *" $a "*) ;; *) continue ;; esac
+    case " $ran " in *" $b "*) ;; *) continue ;; esac
+    counts=
+    for picture in before after closed; do
+        differ=$(compare -metric AE "build/$a/tests/scenarios/scene-view.actual-run/$picture.bmp" \
+                 "build/$b/tests/scenarios/scene-view.actual-run/$picture.bmp" null: 2>&1) || true
+        counts="$counts${counts:+, }$picture ${differ:-?}"
+    done
+    compared="$compared${compared:+; }$a vs $b: $counts"
+done
+if [ -n "$compared" ]; then
+    echo "run-tests: scene-view pictures, pixels that differ: $compared"
+fi
 # Each test that failed a try, as PRESET:NAME, and whether it failed both
 # tries (a failure: ctest lists it under "The following tests FAILED") or
 # passed on the retry (a flake). A failed try is a line

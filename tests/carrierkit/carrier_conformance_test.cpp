@@ -26,8 +26,14 @@ std::string NameOf(const testing::TestParamInfo<Implementation>& info) { return 
 class CarrierConformance : public testing::TestWithParam<Implementation> {};
 
 TEST_P(CarrierConformance, KeepsEveryPromiseTheEditorReliesOn) {
-    const std::vector<ConformanceFinding> findings = CheckCarrier(GetParam().make);
+    ExploreOptions options;
+    options.randomSequences = 2000;
+    ExploreStats stats;
+    const std::vector<ConformanceFinding> findings =
+        CheckCarrier(GetParam().make, nullptr, options, &stats);
     EXPECT_TRUE(findings.empty()) << FormatFindings(findings);
+    EXPECT_EQ(stats.exhaustive, 51u * 51u * 51u);
+    EXPECT_EQ(stats.random, 2000u);
 }
 
 INSTANTIATE_TEST_SUITE_P(

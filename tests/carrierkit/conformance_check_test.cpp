@@ -21,16 +21,31 @@ bool Found(const std::vector<ConformanceFinding>& findings, const std::string& c
     });
 }
 
-TEST(ConformanceCheck, CatchesTheHostsFixedAttachAnswer) {
+ExploreOptions NoRandomSequences() {
+    ExploreOptions options;
+    options.randomSequences = 0;
+    return options;
+}
+
+TEST(ConformanceCheck, CatchesTheHostsFixedAttachAnswerWithItsShortestSequence) {
     // The stand-in host can answer 1 to every attach without holding anything,
     // to see the editor's side; as a carrier that is a broken promise.
-    const std::vector<ConformanceFinding> findings = CheckCarrier([](const CarrierWorld& w) {
-        return std::make_unique<SceneEndpoint>(w,
-                                               [](VesselDescription* v) { v->attachAnswer = 1; });
+    const std::vector<ConformanceFinding> findings = CheckCarrier(
+        [](const CarrierWorld& w) {
+            return std::make_unique<SceneEndpoint>(
+                w, [](VesselDescription* v) { v->attachAnswer = 1; });
+        },
+        nullptr, NoRandomSequences());
+    const auto it = std::find_if(findings.begin(), findings.end(), [](const ConformanceFinding& f) {
+        return f.message.find("PLMSG_IS_ATTACHED for \"Probe\" answered 0 after it was "
+                              "attached") != std::string::npos;
     });
-    EXPECT_TRUE(Found(findings, "attach",
-                      "PLMSG_IS_ATTACHED for \"Probe\" answered 0 after it was attached"))
-        << FormatFindings(findings);
+    ASSERT_NE(it, findings.end()) << FormatFindings(findings);
+    EXPECT_EQ(it->check, "promise 2");
+    ASSERT_GE(it->details.size(), 3u);
+    EXPECT_EQ(it->details[0], "    sent to a fresh carrier (2 messages):");
+    EXPECT_EQ(it->details[2],
+              "    2. PLMSG_IS_ATTACHED \"Probe\" -> 0; expected non-zero   <- breaks promise 2");
 }
 
 TEST(ConformanceCheck, TellsAVesselThatClaimsEverythingItIsNoCarrier) {
@@ -61,17 +76,21 @@ TEST(ConformanceCheck, DrivesNoCarrierWhoseReleasesItCannotWatch) {
 }
 
 TEST(ConformanceCheck, ReportsAFactoryThatMakesNothing) {
-    const std::vector<ConformanceFinding> findings =
-        CheckCarrier([](const CarrierWorld&) { return std::unique_ptr<CarrierEndpoint>(); });
+    const std::vector<ConformanceFinding> findings = CheckCarrier(
+        [](const CarrierWorld&) { return std::unique_ptr<CarrierEndpoint>(); }, nullptr,
+        NoRandomSequences());
     ASSERT_FALSE(findings.empty());
     EXPECT_EQ(findings[0].message,
               "no carrier to check: the factory (CarrierCreate, in a DLL) returned null");
 }
 
-TEST(ConformanceCheck, PrintsEachMessageOnceAfterTheChecksThatFoundIt) {
-    const std::vector<ConformanceFinding> findings = {
-        {"attach", "same"}, {"detach", "other"}, {"detach", "same"}, {"attach", "same"}};
-    EXPECT_EQ(FormatFindings(findings), "[attach, detach] same\n[detach] other\n");
+TEST(ConformanceCheck, PrintsEachMessageOnceAfterThePromisesItBreaksThenItsSequence) {
+    const std::vector<ConformanceFinding> findings = {{"promise 3", "same", {"    1. first"}},
+                                                      {"promise 4", "other", {}},
+                                                      {"promise 4", "same", {"    1. second"}},
+                                                      {"promise 3", "same", {}}};
+    EXPECT_EQ(FormatFindings(findings),
+              "[promise 3, promise 4] same\n    1. first\n[promise 4] other\n");
 }
 
 }  // namespace

@@ -34,6 +34,22 @@ struct Drawn {
     POINT current{0, 0};
 };
 
+// Each polyline of a PolyPolyline record as its lines, the way MoveToEx and
+// LineTo would have drawn them. The points follow the counts.
+template <typename Record, typename Point>
+void ReadPolyPolyline(const ENHMETARECORD* r, Drawn* d) {
+    const Record* p = reinterpret_cast<const Record*>(r);
+    const Point* points = reinterpret_cast<const Point*>(p->aPolyCounts + p->nPolys);
+    for (DWORD i = 0; i < p->nPolys; ++i) {
+        for (DWORD k = 0; k < p->aPolyCounts[i]; ++k, ++points) {
+            const POINT at{points->x, points->y};
+            if (k > 0) d->lines.push_back({d->current, at});
+            d->current = at;
+            d->points.push_back(at);
+        }
+    }
+}
+
 int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM data) {
     Drawn& d = *reinterpret_cast<Drawn*>(data);
     switch (r->iType) {
@@ -75,6 +91,12 @@ int CALLBACK ReadRecord(HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM d
         d.fills.push_back(RECT{b->xDest, b->yDest, b->xDest + b->cxDest, b->yDest + b->cyDest});
         break;
     }
+    case EMR_POLYPOLYLINE16:
+        ReadPolyPolyline<EMRPOLYPOLYLINE16, POINTS>(r, &d);
+        break;
+    case EMR_POLYPOLYLINE:
+        ReadPolyPolyline<EMRPOLYPOLYLINE, POINTL>(r, &d);
+        break;
     case EMR_POLYLINE16:
     case EMR_POLYGON16:
     case EMR_POLYLINE:

@@ -35,6 +35,12 @@ const NamedFlaw kFlaws[] = {
     {"AttachesItself", Flaw::AttachesItself},
     {"LeaksOnDestruction", Flaw::LeaksOnDestruction},
     {"CrashesOnUnknownName", Flaw::CrashesOnUnknownName},
+    {"KeepsBothRecords", Flaw::KeepsBothRecords},
+    {"RemembersForces", Flaw::RemembersForces},
+    {"ShiftsParamsOnDetach", Flaw::ShiftsParamsOnDetach},
+    {"KeepsStaleParams", Flaw::KeepsStaleParams},
+    {"RefusalChangesParams", Flaw::RefusalChangesParams},
+    {"StopsTakingParams", Flaw::StopsTakingParams},
 };
 
 }  // namespace
@@ -59,6 +65,7 @@ FlawedCarrier::~FlawedCarrier() {
     if (flaw_ == Flaw::LeaksOnDestruction) return;
     for (auto& entry : held_) Release(entry.second.record);
     for (PayloadRecord* record : detachedKept_) Release(record);
+    for (auto& second : seconds_) Release(second.second);
 }
 
 int32_t FlawedCarrier::Receive(uint32_t messageId, uint32_t parameter, void* context) {
@@ -69,6 +76,14 @@ int32_t FlawedCarrier::IsAttached(const char* name) { return Find(name) != nullp
 
 int32_t FlawedCarrier::Attach(PayloadRecord* record) {
     const std::string name = PayloadNameFromContext(record->name);
+    auto held = held_.find(name);
+    if (held != held_.end() && flaw_ == Flaw::KeepsBothRecords) {
+        seconds_.emplace(name, record);
+        return 1;
+    }
+    if (held != held_.end() && flaw_ == Flaw::RefusalChangesParams) {
+        held->second.params.SetValues(record->Values());  // before finding it must refuse
+    }
     const bool itself = name == own_ && flaw_ != Flaw::AttachesItself;
     if (name.empty() || itself || vessels_.count(name) == 0 || held_.count(name) != 0) {
         if (flaw_ != Flaw::NeverFreesRefused) Release(record);
@@ -78,6 +93,11 @@ int32_t FlawedCarrier::Attach(PayloadRecord* record) {
     Held& h = held_[name];
     h.params = *record;
     h.record = record;
+    if (flaw_ == Flaw::RemembersForces) h.params.addForces = forces_[name];
+    if (flaw_ == Flaw::KeepsStaleParams) {
+        h.params.SetValues(cache_.emplace(name, record->Values()).first->second);
+    }
+    if (flaw_ == Flaw::ShiftsParamsOnDetach) order_.push_back(name);
     if (flaw_ == Flaw::KeepsNoRecord) {
         Release(record);
         h.record = nullptr;
@@ -89,6 +109,16 @@ int32_t FlawedCarrier::Detach(char* name, bool) {
     auto it = Lookup(name);
     if (it == held_.end()) return 0;
     if (flaw_ == Flaw::WritesNameText) name[0] = '#';
+    auto second = seconds_.find(it->first);
+    if (second != seconds_.end()) {
+        // The second record takes over: the payload stays attached.
+        Release(it->second.record);
+        it->second.record = second->second;
+        it->second.params = *second->second;
+        seconds_.erase(second);
+        return 1;
+    }
+    if (flaw_ == Flaw::ShiftsParamsOnDetach) ShiftAfter(it->first);
     if (flaw_ == Flaw::KeepsDetachedRecord) {
         detachedKept_.push_back(it->second.record);
     } else {
@@ -100,6 +130,7 @@ int32_t FlawedCarrier::Detach(char* name, bool) {
 
 int32_t FlawedCarrier::SetParams(const PayloadRecord* record) {
     Held* h = Find(record->name);
+    if (h != nullptr && flaw_ == Flaw::StopsTakingParams && ++h->updates > 3) return 1;
     if (flaw_ == Flaw::FreesLentRecord) Release(const_cast<PayloadRecord*>(record));
     if (h != nullptr && flaw_ == Flaw::KeepsLentRecord) {
         h->lent = record;
@@ -158,7 +189,21 @@ int32_t FlawedCarrier::SetForces(const char* name, bool on) {
     Held* h = Find(name);
     if (h == nullptr) return 0;
     if (flaw_ != Flaw::ForgetsForces) h->params.addForces = on;
+    forces_[PayloadNameFromContext(name)] = on;
     return 1;
+}
+
+void FlawedCarrier::ShiftAfter(const std::string& name) {
+    // Every payload after the one leaving now reads the slot after its own,
+    // and the last one a cleared slot.
+    size_t i = 0;
+    while (i < order_.size() && order_[i] != name) ++i;
+    for (size_t p = i + 1; p < order_.size(); ++p) {
+        const PayloadValues next =
+            p + 1 < order_.size() ? held_[order_[p + 1]].params.Values() : PayloadValues();
+        held_[order_[p]].params.SetValues(next);
+    }
+    if (i < order_.size()) order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
 void FlawedCarrier::Release(PayloadRecord* record) {

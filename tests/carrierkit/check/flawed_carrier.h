@@ -37,6 +37,17 @@ enum class Flaw {
     AttachesItself,        // takes its own name as a payload
     LeaksOnDestruction,    // releases nothing it holds when it goes
     CrashesOnUnknownName,  // reads through a null pointer for a name it does not hold
+    // Faults that only a sequence of messages shows:
+    KeepsBothRecords,      // takes a held payload again and keeps both records; a detach
+                           // hands over to the second
+    RemembersForces,       // keeps each name's forces apart, so a payload attached again
+                           // comes back with the forces it had
+    ShiftsParamsOnDetach,  // closes the gap a detach leaves in its table of parameters
+                           // without telling the payloads that moved
+    KeepsStaleParams,      // caches parameters by name, and an attach fills the cache only
+                           // for a name it never saw
+    RefusalChangesParams,  // takes the values of an attach it then refuses for a held payload
+    StopsTakingParams,     // takes only the first three PLMSG_SET_PARAMS of an attachment
 };
 
 // The flaw of that name ("KeepsNoRecord"); false for no such flaw.
@@ -58,6 +69,7 @@ private:
         PayloadRecord* record = nullptr;      // the accepted attach record
         PayloadRecord params;                 // what PLMSG_GET_PARAMS gives
         const PayloadRecord* lent = nullptr;  // KeepsLentRecord's kept pointer
+        int updates = 0;                      // PLMSG_SET_PARAMS taken
     };
 
     int32_t IsAttached(const char* name);
@@ -67,6 +79,7 @@ private:
     int32_t GetParams(PayloadQuery* query);
     int32_t SetForces(const char* name, bool on);
     void Release(PayloadRecord* record);
+    void ShiftAfter(const std::string& name);
     std::map<std::string, Held>::iterator Lookup(const char* name);
     Held* Find(const char* name);
 
@@ -75,7 +88,11 @@ private:
     Flaw flaw_;
     std::map<std::string, Held> held_;
     std::vector<PayloadRecord*> detachedKept_;
-    PayloadRecord converted_;  // ReportsDegrees' answer
+    PayloadRecord converted_;                              // ReportsDegrees' answer
+    std::multimap<std::string, PayloadRecord*> seconds_;  // KeepsBothRecords' second records
+    std::map<std::string, int32_t> forces_;                // RemembersForces' switches
+    std::vector<std::string> order_;                       // ShiftsParamsOnDetach's table
+    std::map<std::string, PayloadValues> cache_;           // KeepsStaleParams' cache
 };
 
 #endif
