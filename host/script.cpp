@@ -152,7 +152,7 @@ bool ParseKey(const Words& t, ScriptAction* a, std::string* reason) {
     WORD key = 0;
     if (t.size() < 2 || t.size() > 3 || !GalleryKeyCode(t[1].text, &key)) {
         *reason = "key needs one of left, right, up, down, pageup, pagedown, home, end, space "
-                  "and tab, and a count";
+                  "or tab, then an optional count";
         return false;
     }
     a->controlId = key;
