@@ -11,7 +11,7 @@
 #include "bench/floors.h"
 #include "bench/timing.h"
 #include "dialog/resource.h"
-#include "host/dialog_driver.h"
+#include "host/automation/dialog_driver.h"
 #include "payload/payload_protocol.h"
 
 namespace {

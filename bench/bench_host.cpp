@@ -1,8 +1,10 @@
 #include "bench/bench_host.h"
 
-#include "host/host_state.h"
-#include "host/message_trace.h"
-#include "host/scene_parser.h"
+#include "host/automation/editor_controls.h"
+#include "host/exports/host_state.h"
+#include "host/loader/executable_path.h"
+#include "host/scene/message_trace.h"
+#include "host/scene/scene_parser.h"
 #include "kapi.h"
 
 BenchHost::~BenchHost() { Stop(); }
@@ -21,10 +23,10 @@ void BenchHost::Stop() {
 }
 
 HWND BenchHost::OpenDialog() {
-    const CustomCommand* command = TheHost().FindCommand("Brask Dialog");
+    const CustomCommand* command = TheHost().plugins.FindCommand(kEditorCommand);
     if (command == nullptr) return nullptr;
     command->callback(command->context);
-    return TheHost().NewestDialog();
+    return TheHost().windows.NewestDialog();
 }
 
 void BenchHost::CloseDialog(HWND dialog) { kapiCloseDialog(dialog); }

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "host/plugin_loader.h"
+#include "host/loader/plugin_loader.h"
 
 class BenchHost {
 public:

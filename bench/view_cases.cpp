@@ -11,10 +11,10 @@
 #include "bench/bench_cases.h"
 #include "bench/timing.h"
 #include "bench/view_parts.h"
-#include "host/host_state.h"
-#include "host/scene_parser.h"
-#include "host/scene_picture.h"
-#include "host/scene_view_model.h"
+#include "host/exports/host_state.h"
+#include "host/scene/scene_parser.h"
+#include "host/scene_view/scene_picture.h"
+#include "host/scene_view/scene_view_model.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "host/scene_view_geometry.h"
+#include "host/scene_view/scene_view_geometry.h"
 
 // The geometry the paint asks for, for every payload in both panes, with no
 // drawing at all. Returns a sum of the results, so that none is left out.

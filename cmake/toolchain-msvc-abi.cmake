@@ -65,9 +65,8 @@ string(APPEND kestrix_msvc_defines
 # compiled code); local statics are not guarded (every call of the plug-in and
 # the host runs on the window thread). RTTI stays on, as Microsoft's compiler
 # has it by default.
-set(CMAKE_C_FLAGS_INIT "${KESTRIX_ARCH_FLAGS} ${kestrix_msvc_defines}")
-set(CMAKE_CXX_FLAGS_INIT
-    "${KESTRIX_ARCH_FLAGS} ${kestrix_msvc_defines} -fno-exceptions -fno-threadsafe-statics")
+set(CMAKE_C_FLAGS_INIT "${kestrix_msvc_defines}")
+set(CMAKE_CXX_FLAGS_INIT "${kestrix_msvc_defines} -fno-exceptions -fno-threadsafe-statics")
 
 # lld-link takes import libraries by their Windows names; Wine installs them
 # as libNAME.a. A folder of links gives each its Windows name.

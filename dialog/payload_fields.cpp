@@ -7,46 +7,27 @@
 
 namespace {
 
-constexpr double kPositionLimit = 1000000.0;
-constexpr double kRotationLimit = 180.0;
+double& ValueOf(FieldValue which, PayloadValues& v) {
+    switch (which) {
+    case FieldValue::PositionX: return v.position.x;
+    case FieldValue::PositionY: return v.position.y;
+    case FieldValue::PositionZ: return v.position.z;
+    case FieldValue::JettisonRotationX: return v.jettisonRotation.x;
+    case FieldValue::JettisonRotationY: return v.jettisonRotation.y;
+    case FieldValue::JettisonRotationZ: return v.jettisonRotation.z;
+    case FieldValue::ShipRotationX: return v.shipRotation.x;
+    case FieldValue::ShipRotationY: return v.shipRotation.y;
+    case FieldValue::ShipRotationZ: return v.shipRotation.z;
+    case FieldValue::JettisonVelocity: break;
+    }
+    return v.jettisonVelocity;
+}
 
 }  // namespace
 
-// The coarse arrows' ids do not follow the fine ones' pattern; the pairs here
-// are the template's.
-const PayloadField kPayloadFields[10] = {
-    {IDC_POSITION_X, IDC_SPIN_POSITION_X, IDC_COARSE_POSITION_X, kPositionLimit, false,
-     [](PayloadValues& v) -> double& { return v.position.x; }},
-    {IDC_POSITION_Y, IDC_SPIN_POSITION_Y, IDC_COARSE_POSITION_Y, kPositionLimit, false,
-     [](PayloadValues& v) -> double& { return v.position.y; }},
-    {IDC_POSITION_Z, IDC_SPIN_POSITION_Z, IDC_COARSE_POSITION_Z, kPositionLimit, false,
-     [](PayloadValues& v) -> double& { return v.position.z; }},
-    {IDC_JETTISON_ROT_X, IDC_SPIN_JETTISON_ROT_X, IDC_COARSE_JETTISON_ROT_X, kRotationLimit, true,
-     [](PayloadValues& v) -> double& { return v.jettisonRotation.x; }},
-    {IDC_JETTISON_ROT_Y, IDC_SPIN_JETTISON_ROT_Y, IDC_COARSE_JETTISON_ROT_Y, kRotationLimit, true,
-     [](PayloadValues& v) -> double& { return v.jettisonRotation.y; }},
-    {IDC_JETTISON_ROT_Z, IDC_SPIN_JETTISON_ROT_Z, IDC_COARSE_JETTISON_ROT_Z, kRotationLimit, true,
-     [](PayloadValues& v) -> double& { return v.jettisonRotation.z; }},
-    {IDC_SHIP_ROT_X, IDC_SPIN_SHIP_ROT_X, IDC_COARSE_SHIP_ROT_X, kRotationLimit, true,
-     [](PayloadValues& v) -> double& { return v.shipRotation.x; }},
-    {IDC_SHIP_ROT_Y, IDC_SPIN_SHIP_ROT_Y, IDC_COARSE_SHIP_ROT_Y, kRotationLimit, true,
-     [](PayloadValues& v) -> double& { return v.shipRotation.y; }},
-    {IDC_SHIP_ROT_Z, IDC_SPIN_SHIP_ROT_Z, IDC_COARSE_SHIP_ROT_Z, kRotationLimit, true,
-     [](PayloadValues& v) -> double& { return v.shipRotation.z; }},
-    {IDC_JETTISON_VELOCITY, IDC_SPIN_JETTISON_VELOCITY, IDC_COARSE_JETTISON_VELOCITY,
-     kPositionLimit, false, [](PayloadValues& v) -> double& { return v.jettisonVelocity; }},
-};
-
-const PayloadField* FindFieldBySpin(int spinId) {
-    for (const PayloadField& f : kPayloadFields) {
-        if (f.fineSpinId == spinId || f.coarseSpinId == spinId) return &f;
-    }
-    return nullptr;
-}
-
 double RecordValue(const PayloadField& field, const PayloadValues& values) {
     PayloadValues copy = values;
-    return field.value(copy);
+    return ValueOf(field.value, copy);
 }
 
 double ShownValue(const PayloadField& field, const PayloadValues& values) {
@@ -55,7 +36,7 @@ double ShownValue(const PayloadField& field, const PayloadValues& values) {
 }
 
 void StoreShownValue(const PayloadField& field, double shown, PayloadValues* values) {
-    field.value(*values) = field.degrees ? shown * RAD : shown;
+    ValueOf(field.value, *values) = field.degrees ? shown * RAD : shown;
 }
 
 void WriteFieldValue(HWND dialog, int editId, double value) {

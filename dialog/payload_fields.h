@@ -1,31 +1,12 @@
-// The ten numeric fields of the payload editor: one table says, for each,
-// its edit, its two arrows, its limit, its unit and where its value lives.
+// The ten numeric fields of the payload editor (their table:
+// dialog/payload_field_table.h): their values in a record, and their edits.
 #ifndef BRASK_DIALOG_PAYLOAD_FIELDS_H
 #define BRASK_DIALOG_PAYLOAD_FIELDS_H
 
 #include <windows.h>
 
+#include "dialog/payload_field_table.h"
 #include "payload/payload_protocol.h"
-
-// Degrees to radians on the way in, radians to degrees on the way out.
-constexpr double RAD = 0.017453292519943295;
-constexpr double DEG = 57.29577951308232;
-
-struct PayloadField {
-    int editId;
-    int fineSpinId;    // steps by 0.001
-    int coarseSpinId;  // steps by 1.0
-    double limit;      // the arrows keep the value as shown within +-limit
-    bool degrees;      // a rotation: radians in the record, degrees in the field
-    double& (*value)(PayloadValues& values);  // where the record keeps it
-};
-
-// In the order the fields are shown and reset: position x, y, z; jettison
-// rotation x, y, z; ship rotation x, y, z; jettison velocity.
-extern const PayloadField kPayloadFields[10];
-
-// The field whose fine or coarse arrow `spinId` is, or null.
-const PayloadField* FindFieldBySpin(int spinId);
 
 // The field's value as the record carries it, and as the field shows it.
 double RecordValue(const PayloadField& field, const PayloadValues& values);

@@ -12,7 +12,7 @@ seconds=${1:-30}
 cmake --build build/native -j2 >/dev/null
 findings=build/native/fuzz-findings
 mkdir -p "$findings"
-for target in label_fuzzer field_fuzzer geometry_fuzzer; do
+for target in label_fuzzer field_fuzzer geometry_fuzzer script_fuzzer; do
     corpus=build/native/fuzz-corpus/${target%_fuzzer}
     mkdir -p "$corpus"
     log=build/native/$target.log

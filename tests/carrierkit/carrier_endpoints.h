@@ -9,8 +9,8 @@
 
 #include "carrierkit/carrier_conformance.h"
 #include "carrierkit/payload_carrier.h"
-#include "host/scene.h"
-#include "host/scene_vessel.h"
+#include "host/scene/scene.h"
+#include "host/scene/scene_vessel.h"
 
 // The reference carrier, held as a vessel of one's own would hold it.
 class ReferenceEndpoint : public CarrierEndpoint {

@@ -9,8 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "controls/custom_controls.h"
-#include "host/controls_gallery.h"
-#include "host/dialog_driver.h"
+#include "host/gallery/controls_gallery.h"
+#include "host/scene_view/scene_view_window.h"
+#include "host/win32/message_pump.h"
 #include "tests/support/hosted_plugin.h"
 
 namespace {
@@ -25,7 +26,7 @@ bool HasClass(HINSTANCE instance, const char* name) {
 // As a host that shuts the plug-in down itself before unloading it: the
 // module object goes with ExitModule, so the host lets go of it first.
 void ExitModuleNow(HMODULE module) {
-    TheHost().modules.clear();
+    TheHost().plugins.modules.clear();
     FARPROC entry = GetProcAddress(module, "ExitModule");
     ASSERT_NE(entry, nullptr);
     reinterpret_cast<InstanceEntry>(reinterpret_cast<void*>(entry))(module);
@@ -102,8 +103,9 @@ TEST(PluginControls, GalleryShowsEveryLayoutAndLogsWhatItsControlsSend) {
                   "grows right: WM_HSCROLL SB_THUMBTRACK, HIWORD 50, GAUGE_VALUE 50",
                   "three positions: WM_COMMAND id 211, lParam 1 (down)"}));
 
-    // Closing takes every control with it, so the plug-in can shut down.
-    CloseControlsGallery();
+    // The host closes it with its other windows, and every control with it,
+    // so the plug-in can shut down.
+    TheHost().windows.CloseAll();
     EXPECT_EQ(ControlsGalleryWindow(), nullptr);
     for (HWND g : gauges) EXPECT_FALSE(IsWindow(g));
     ExitModuleNow(plugin.Module());
@@ -113,6 +115,24 @@ TEST(PluginControls, GalleryShowsEveryLayoutAndLogsWhatItsControlsSend) {
 
     EXPECT_EQ(OpenControlsGallery(nullptr, &error), nullptr);
     EXPECT_EQ(error, "no plug-in is loaded");
+}
+
+// The gallery's controls are the plug-in's: unloading it closes the gallery
+// with the dialogs (and a scene view kept beside them) first.
+TEST(PluginControls, UnloadingClosesTheGalleryAndTheViewWithTheDialogs) {
+    HostedPlugin plugin;
+    plugin.Start("vessel Tug carrier\nvessel Probe\n");
+    HWND dialog = plugin.OpenDialog();
+    std::string error;
+    HWND gallery = OpenControlsGallery(nullptr, &error);
+    ASSERT_NE(gallery, nullptr) << error;
+    HWND view = OpenSceneView(TheHost().scene, nullptr, &error);
+    ASSERT_NE(view, nullptr) << error;
+    TheHost().windows.KeepTool(view);
+    plugin.Stop();
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_FALSE(IsWindow(gallery));
+    EXPECT_FALSE(IsWindow(view));
 }
 
 }  // namespace

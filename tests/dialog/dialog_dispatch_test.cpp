@@ -84,7 +84,7 @@ TEST_F(DialogDispatch, DoneClosesThroughTheHostAndTheNextOpeningIsFresh) {
                         reinterpret_cast<LPARAM>("12.5"));
     SendDlgItemMessageA(dialog_, IDC_DONE, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindow(dialog_));
-    EXPECT_TRUE(TheHost().NewestDialog() == nullptr);
+    EXPECT_TRUE(TheHost().windows.NewestDialog() == nullptr);
 
     HWND again = plugin_.OpenDialog();
     ASSERT_NE(again, nullptr);

@@ -10,8 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "dialog/resource.h"
-#include "host/dialog_driver.h"
-#include "host/scene_vessel.h"
+#include "host/automation/dialog_driver.h"
+#include "host/automation/editor_description.h"
+#include "host/scene/scene_vessel.h"
 #include "tests/support/hosted_plugin.h"
 
 class PayloadDialogTest : public testing::Test {

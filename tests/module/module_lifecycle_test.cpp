@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "host/date_text.h"
-#include "host/host_state.h"
-#include "host/plugin_loader.h"
+#include "host/exports/host_state.h"
+#include "host/loader/executable_path.h"
+#include "host/loader/plugin_loader.h"
+#include "host/text/date_text.h"
 #include "tests/support/hosted_plugin.h"
 #include "tests/support/plugin_call_log.h"
 
@@ -38,18 +39,18 @@ TEST_F(ModuleLifecycle, LoadRegistersCommandAndModuleAndUnloadReleasesThemOnce) 
     EXPECT_EQ(calls_.initLib[0], module);
 
     Entry<InstanceEntry>(module, "InitModule")(module);
-    ASSERT_EQ(host.commands.size(), 1u);
-    EXPECT_EQ(host.commands[0].label, "Brask Dialog");
-    EXPECT_EQ(host.commands[0].description, "Edit the payloads of vessels");
-    EXPECT_EQ(host.commands[0].context, nullptr);
-    ASSERT_EQ(host.modules.size(), 1u);
-    EXPECT_EQ(host.modules[0]->GetModuleInstance(), module);
-    const DWORD id = host.commands[0].id;
-    const kapi::Module* object = host.modules[0];
-    host.modules.clear();  // the host lets go before unloading
+    ASSERT_EQ(host.plugins.commands.size(), 1u);
+    EXPECT_EQ(host.plugins.commands[0].label, "Brask Dialog");
+    EXPECT_EQ(host.plugins.commands[0].description, "Edit the payloads of vessels");
+    EXPECT_EQ(host.plugins.commands[0].context, nullptr);
+    ASSERT_EQ(host.plugins.modules.size(), 1u);
+    EXPECT_EQ(host.plugins.modules[0]->GetModuleInstance(), module);
+    const DWORD id = host.plugins.commands[0].id;
+    const kapi::Module* object = host.plugins.modules[0];
+    host.plugins.modules.clear();  // the host lets go before unloading
 
     FreeLibrary(module);
-    EXPECT_TRUE(host.commands.empty());
+    EXPECT_TRUE(host.plugins.commands.empty());
     ASSERT_EQ(calls_.unregisteredCommands.size(), 1u);
     EXPECT_EQ(calls_.unregisteredCommands[0], static_cast<int>(id));
     ASSERT_EQ(calls_.destroyedModules.size(), 1u);
@@ -61,7 +62,7 @@ TEST_F(ModuleLifecycle, ExitModuleCalledByHostAndAgainByDetachHookReleasesOnce) 
     HMODULE module = LoadLibraryA(HostedPlugin::PluginPath().c_str());
     ASSERT_NE(module, nullptr);
     Entry<InstanceEntry>(module, "InitModule")(module);
-    host.modules.clear();
+    host.plugins.modules.clear();
 
     Entry<InstanceEntry>(module, "ExitModule")(module);
     Entry<InstanceEntry>(module, "ExitModule")(module);  // a host that calls it twice
@@ -117,24 +118,12 @@ TEST_F(ModuleLifecycle, ReloadingGivesAFreshModule) {
     HostedPlugin plugin;
     for (int round = 0; round < 3; ++round) {
         plugin.Start("vessel Tug carrier\n");
-        EXPECT_EQ(TheHost().commands.size(), 1u);
+        EXPECT_EQ(TheHost().plugins.commands.size(), 1u);
         HWND dialog = plugin.OpenDialog();
         EXPECT_NE(dialog, nullptr);
         plugin.Stop();
         EXPECT_FALSE(IsWindow(dialog));  // the host closes it before unloading
     }
-}
-
-TEST(DateText, ReadsCompilerStyleDates) {
-    EXPECT_EQ(DayNumberFromDateText("Jan  1 1900"), 1);
-    EXPECT_EQ(DayNumberFromDateText("Jan 01 1900"), 1);
-    EXPECT_EQ(DayNumberFromDateText("Mar  1 1904") - DayNumberFromDateText("Feb 28 1904"), 2);
-    EXPECT_EQ(DayNumberFromDateText("Aug 30 2010") - DayNumberFromDateText("Apr 29 2013"),
-              -973);
-    EXPECT_EQ(DayNumberFromDateText("Foo 30 2010"), 0);
-    EXPECT_EQ(DayNumberFromDateText("Feb 30 2010"), 0);
-    EXPECT_EQ(DayNumberFromDateText("Aug 30 2010x"), 0);
-    EXPECT_EQ(DayNumberFromDateText(nullptr), 0);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "bench/bench_scene.h"
 #include "controls/control_longs.h"
-#include "host/dialog_driver.h"
+#include "host/win32/message_pump.h"
 #include "tests/support/handle_census.h"
 #include "tests/support/window_census.h"
 

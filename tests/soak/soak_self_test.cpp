@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog/resource.h"
-#include "host/dialog_driver.h"
+#include "host/automation/dialog_driver.h"
 #include "tests/soak/leak_injector.h"
 #include "tests/soak/soak_fixture.h"
 #include "tests/soak/soak_size.h"

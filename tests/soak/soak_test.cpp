@@ -10,8 +10,8 @@
 
 #include "bench/bench_scene.h"
 #include "dialog/resource.h"
-#include "host/dialog_driver.h"
-#include "host/scene_vessel.h"
+#include "host/automation/dialog_driver.h"
+#include "host/scene/scene_vessel.h"
 #include "payload/payload_protocol.h"
 #include "tests/soak/soak_fixture.h"
 #include "tests/soak/soak_size.h"

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "host/scene_parser.h"
+#include "host/automation/editor_controls.h"
+#include "host/loader/executable_path.h"
+#include "host/scene/scene_parser.h"
 
 HostedPlugin::~HostedPlugin() { Stop(); }
 
@@ -30,18 +32,19 @@ void HostedPlugin::Stop() {
 }
 
 HWND HostedPlugin::OpenDialog() {
-    const CustomCommand* command = TheHost().FindCommand("Brask Dialog");
+    const CustomCommand* command = TheHost().plugins.FindCommand(kEditorCommand);
     if (command == nullptr) {
-        ADD_FAILURE() << "the plug-in registered no \"Brask Dialog\" command";
+        ADD_FAILURE() << "the plug-in registered no \"" << kEditorCommand << "\" command";
         return nullptr;
     }
-    const size_t before = TheHost().dialogs.size();
+    HostWindows& windows = TheHost().windows;
+    const size_t before = windows.Dialogs().size();
     command->callback(command->context);
-    if (TheHost().dialogs.size() != before + 1) {
+    if (windows.Dialogs().size() != before + 1) {
         ADD_FAILURE() << "the command opened no dialog";
         return nullptr;
     }
-    return TheHost().dialogs.back();
+    return windows.Dialogs().back();
 }
 
 std::vector<std::string> HostedPlugin::Trace() const {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "host/host_state.h"
-#include "host/plugin_loader.h"
-#include "host/scene_description.h"
+#include "host/exports/host_state.h"
+#include "host/loader/plugin_loader.h"
+#include "host/scene/scene_description.h"
 
 class HostedPlugin {
 public:

@@ -6,12 +6,12 @@
 
 #include <vector>
 
-#include "host/plugin_calls.h"
+#include "host/kapi/plugin_calls.h"
 
 class PluginCallLog : public PluginCallObserver {
 public:
-    PluginCallLog() { ObservePluginCalls(this); }
-    ~PluginCallLog() override { ObservePluginCalls(nullptr); }
+    PluginCallLog() { AddPluginCallObserver(this); }
+    ~PluginCallLog() override { RemovePluginCallObserver(this); }
     PluginCallLog(const PluginCallLog&) = delete;
     PluginCallLog& operator=(const PluginCallLog&) = delete;
 

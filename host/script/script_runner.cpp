@@ -1,0 +1,208 @@
+#include "host/script/script_runner.h"
+
+#include <cstring>
+
+#include "dialog/resource.h"
+#include "host/automation/dialog_driver.h"
+#include "host/automation/editor_controls.h"
+#include "host/automation/editor_description.h"
+#include "host/exports/host_state.h"
+#include "host/gallery/accessible_report.h"
+#include "host/gallery/controls_gallery.h"
+#include "host/gallery/gallery_keys.h"
+#include "host/scene_view/picture_file.h"
+#include "host/scene_view/scene_view_window.h"
+#include "host/text/quoting.h"
+#include "host/win32/message_pump.h"
+
+namespace {
+
+bool RunOpen(std::string* reason) {
+    const CustomCommand* command = TheHost().plugins.FindCommand(kEditorCommand);
+    if (command == nullptr) {
+        *reason = "no custom command " + InQuotes(kEditorCommand) + " is registered";
+        return false;
+    }
+    command->callback(command->context);
+    return true;
+}
+
+// Opens the gallery and lists its controls as their window longs read.
+bool RunGallery(std::FILE* out, std::string* reason) {
+    if (OpenControlsGallery(TheHost().windows.Owner(), reason) == nullptr) return false;
+    std::fputs(DescribeControlsGallery().c_str(), out);
+    std::fflush(out);
+    return true;
+}
+
+// Opens the scene view beside the open dialog, if any, so that each arrow
+// click can be seen moving the payload without either window covering the
+// other.
+bool RunView(std::string* reason) {
+    HostState& host = TheHost();
+    HWND view = OpenSceneView(host.scene, host.windows.Owner(), reason);
+    if (view == nullptr) return false;
+    host.windows.KeepTool(view);
+    RECT dialog;
+    HWND newest = host.windows.NewestDialog();
+    if (newest != nullptr && GetWindowRect(newest, &dialog)) {
+        SetWindowPos(view, nullptr, dialog.right, dialog.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
+// Changes the scene under the open dialog, as the simulation may at any time.
+bool RunOnScene(const ScriptAction& a, std::string* reason) {
+    Scene& scene = TheHost().scene;
+    const bool found = a.kind == ActionKind::Kill ? scene.Kill(a.text) : scene.Remove(a.text);
+    if (!found) *reason = "no vessel " + InQuotes(a.text);
+    return found;
+}
+
+// How a message names the action's control: "control 1004" or "pos.x (1004)".
+std::string ControlLabel(const ScriptAction& a) {
+    const std::string id = std::to_string(a.controlId);
+    return a.controlName.empty() ? "control " + id : a.controlName + " (" + id + ")";
+}
+
+// A window class as a user calls it.
+std::string KindOfClass(const std::string& cls) {
+    static const char* const kKinds[][2] = {{"Edit", "field"},
+                                           {"Button", "button or check box"},
+                                           {"msctls_updown32", "pair of arrows"},
+                                           {"ComboBox", "drop-down list"},
+                                           {"Static", "label"}};
+    for (const auto& k : kKinds) {
+        if (_stricmp(cls.c_str(), k[0]) == 0) return k[1];
+    }
+    return cls + " window";
+}
+
+bool RequireControl(HWND dialog, const ScriptAction& a, const char* wantedClass,
+                    std::string* reason) {
+    const std::string cls = ControlClass(dialog, a.controlId);
+    if (cls.empty()) {
+        *reason = "the dialog has no control " + std::to_string(a.controlId);
+        return false;
+    }
+    if (_stricmp(cls.c_str(), wantedClass) != 0) {
+        *reason = ControlLabel(a) + " is a " + KindOfClass(cls) + ", not a " +
+                  KindOfClass(wantedClass);
+        return false;
+    }
+    return true;
+}
+
+// The entries there are, when the script names one that is not.
+std::string NoSuchEntry(HWND dialog, const ScriptAction& a) {
+    const bool carrier = a.kind == ActionKind::Carrier;
+    const std::vector<std::string> entries =
+        ComboEntries(dialog, carrier ? IDC_CARRIER_LIST : IDC_PAYLOAD_LIST);
+    const std::string there = entries.empty() ? "the list is empty"
+                                              : "the entries are " + ListInQuotes(entries, 5);
+    return std::string("no ") + (carrier ? "carrier" : "payload") + " entry " + InQuotes(a.text) +
+           "; " + there;
+}
+
+bool RequireCaption(HWND dialog, const ScriptAction& a, std::string* reason) {
+    if (a.requiredCaption.empty()) return true;
+    const std::string caption = ControlText(dialog, a.controlId);
+    if (caption == a.requiredCaption) return true;
+    *reason = "cannot click " + a.controlName + ": the button says " + InQuotes(caption);
+    return false;
+}
+
+bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string* reason) {
+    switch (a.kind) {
+    case ActionKind::Carrier:
+    case ActionKind::Payload: {
+        const bool carrier = a.kind == ActionKind::Carrier;
+        if (!PickComboEntry(dialog, carrier ? IDC_CARRIER_LIST : IDC_PAYLOAD_LIST, a.text)) {
+            *reason = NoSuchEntry(dialog, a);
+            return false;
+        }
+        return true;
+    }
+    case ActionKind::Type:
+        if (!RequireControl(dialog, a, "Edit", reason)) return false;
+        TypeIntoField(dialog, a.controlId, a.text);
+        return true;
+    case ActionKind::Click:
+        if (!RequireControl(dialog, a, "Button", reason) || !RequireCaption(dialog, a, reason)) {
+            return false;
+        }
+        ClickControl(dialog, a.controlId);
+        return true;
+    case ActionKind::Spin:
+        if (!RequireControl(dialog, a, "msctls_updown32", reason)) return false;
+        for (int i = 0; i < a.times && IsWindow(dialog); ++i) {
+            PressSpinArrow(dialog, a.controlId, a.up);
+        }
+        return true;
+    case ActionKind::Show:
+        std::fputs(DescribePayloadDialog(dialog).c_str(), out);
+        std::fflush(out);
+        return true;
+    case ActionKind::Done:
+        ClickControl(dialog, IDC_DONE);
+        return true;
+    case ActionKind::Open:
+    case ActionKind::Gallery:
+    case ActionKind::Say:
+    case ActionKind::Pause:
+    case ActionKind::Kill:
+    case ActionKind::Delete:
+    case ActionKind::View:
+    case ActionKind::Picture:
+    case ActionKind::Focus:
+    case ActionKind::Key:
+    case ActionKind::Accessible:
+        break;
+    }
+    return true;
+}
+
+bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
+    if (a.kind == ActionKind::Open) return RunOpen(reason);
+    if (a.kind == ActionKind::Gallery) return RunGallery(out, reason);
+    if (a.kind == ActionKind::View) return RunView(reason);
+    if (a.kind == ActionKind::Picture) return WriteScenePicture(TheHost().scene, a.text, reason);
+    if (a.kind == ActionKind::Pause) {
+        PumpMessagesFor(a.milliseconds);
+        return true;
+    }
+    if (a.kind == ActionKind::Kill || a.kind == ActionKind::Delete) return RunOnScene(a, reason);
+    if (a.kind == ActionKind::Focus) return FocusGalleryControl(a.controlId, reason);
+    if (a.kind == ActionKind::Key) {
+        return PressGalleryKey(static_cast<WORD>(a.controlId), a.times, out, reason);
+    }
+    if (a.kind == ActionKind::Accessible) return ReportGalleryAccessible(a.controlId, out, reason);
+    if (a.kind == ActionKind::Say) {
+        std::fprintf(out, "%s\n", a.text.c_str());
+        std::fflush(out);
+        return true;
+    }
+    HWND dialog = TheHost().windows.NewestDialog();
+    if (dialog == nullptr) {
+        *reason = "no dialog is open";
+        return false;
+    }
+    return RunOnDialog(a, dialog, out, reason);
+}
+
+}  // namespace
+
+bool RunScript(const std::vector<ScriptAction>& actions, std::FILE* out, std::string* error) {
+    bool ok = true;
+    for (const ScriptAction& a : actions) {
+        std::string reason;
+        ok = RunAction(a, out, &reason);
+        PumpMessages();
+        if (!ok) {
+            *error = "line " + std::to_string(a.line) + ": " + reason;
+            break;
+        }
+    }
+    return ok;
+}
