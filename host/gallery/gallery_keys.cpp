@@ -31,23 +31,6 @@ bool IsControl(HWND window) {
 
 }  // namespace
 
-bool GalleryKeyCode(const std::string& name, WORD* key) {
-    static const struct {
-        const char* name;
-        WORD key;
-    } kKeys[] = {{"left", VK_LEFT},   {"right", VK_RIGHT}, {"up", VK_UP},
-                 {"down", VK_DOWN},   {"pageup", VK_PRIOR}, {"pagedown", VK_NEXT},
-                 {"home", VK_HOME},   {"end", VK_END},     {"space", VK_SPACE},
-                 {"tab", VK_TAB}};
-    for (const auto& k : kKeys) {
-        if (name == k.name) {
-            *key = k.key;
-            return true;
-        }
-    }
-    return false;
-}
-
 bool FocusGalleryControl(int id, std::string* reason) {
     HWND gallery = ControlsGalleryWindow();
     if (gallery == nullptr) {

@@ -8,16 +8,12 @@
 #include <cstdio>
 #include <string>
 
-// The virtual key of a key's name in a script: left, right, up, down,
-// pageup, pagedown, home, end, space or tab. False for any other name.
-bool GalleryKeyCode(const std::string& name, WORD* key);
-
 // Gives the open gallery's gauge or switch `id` the keyboard focus, as its
 // owner may. False, with `reason`, when there is no gallery or no such
 // control in it.
 bool FocusGalleryControl(int id, std::string* reason);
 
-// Presses `key` `times` times where the gallery's focus is, each press going
+// Presses `key` (a virtual-key code, gallery_key_names.h) `times` times where the gallery's focus is, each press going
 // through the gallery's message loop as in the host's main window (Tab moves
 // the focus). Prints the lines the gallery's log gained, as "log: ...", and
 // then where the focus is: "focus: 200 "grows right"".

@@ -1,7 +1,7 @@
 #include "host/script/script_parser.h"
 
 #include "host/automation/editor_controls.h"
-#include "host/gallery/gallery_keys.h"
+#include "host/gallery/gallery_key_names.h"
 #include "host/text/numbers.h"
 #include "host/text/quoting.h"
 #include "host/text/text_lines.h"
@@ -150,13 +150,12 @@ bool ParseGalleryControl(const Words& t, ScriptAction* a, std::string* reason) {
 }
 
 bool ParseKey(const Words& t, ScriptAction* a, std::string* reason) {
-    WORD key = 0;
+    unsigned key = 0;
     if (t.size() < 2 || t.size() > 3 || !GalleryKeyCode(t[1].text, &key)) {
-        *reason = "key needs one of left, right, up, down, pageup, pagedown, home, end, space "
-                  "or tab, then an optional count";
+        *reason = "key needs one of " + GalleryKeyNames() + ", then an optional count";
         return false;
     }
-    a->controlId = key;
+    a->controlId = static_cast<int>(key);
     int32_t times = 1;
     if (t.size() == 3 && (!ParseInt32(t[2].text, &times) || times < 1 || times > 1000)) {
         *reason = "key count must be a whole number from 1 to 1000";
