@@ -129,7 +129,9 @@ bool IsDialogMessageForAny(MSG* msg) {
     for (HWND dialog : dialogs) {
         if (IsDialogMessageA(dialog, msg)) return true;
     }
-    return false;
+    // Tab and the arrows in the gallery, as in a dialog.
+    HWND gallery = ControlsGalleryWindow();
+    return gallery != nullptr && IsDialogMessageA(gallery, msg);
 }
 
 }  // namespace
