@@ -4,15 +4,6 @@ namespace promise {
 
 namespace {
 
-Message M(Kind kind, uint8_t name, uint8_t set = kSetA, bool flag = false) {
-    Message m;
-    m.kind = kind;
-    m.name = name;
-    m.set = set;
-    m.flag = flag;
-    return m;
-}
-
 Values Set(double px, double py, double pz, double sx, double sy, double sz, double jx,
            double jy, double jz, double v) {
     return Values{{px, py, pz, sx, sy, sz, jx, jy, jz, v}};
@@ -63,17 +54,17 @@ std::vector<Message> ExhaustiveAlphabet() {
                       Kind::GetParams, Kind::IsAttached}) {
         for (uint8_t name : kActors) {
             if (kind == withSet[0] || kind == withSet[1]) {
-                letters.push_back(M(kind, name, kSetA));
-                letters.push_back(M(kind, name, kSetB));
+                letters.push_back(Msg(kind, name, kSetA));
+                letters.push_back(Msg(kind, name, kSetB));
             } else if (kind == Kind::Detach || kind == Kind::SetForces) {
-                letters.push_back(M(kind, name, kSetA, false));
-                letters.push_back(M(kind, name, kSetA, true));
+                letters.push_back(Msg(kind, name, kSetA, false));
+                letters.push_back(Msg(kind, name, kSetA, true));
             } else {
-                letters.push_back(M(kind, name));
+                letters.push_back(Msg(kind, name));
             }
         }
     }
-    letters.push_back(M(Kind::IsCarrier, kHauler));
+    letters.push_back(Msg(Kind::IsCarrier, kHauler));
     return letters;
 }
 
@@ -83,57 +74,58 @@ std::vector<Sequence> ScriptedSequences() {
 
     // A fresh carrier holds nothing, and takes nothing from a stray detach,
     // parameter set or forces switch.
-    Sequence fresh = {M(Kind::IsCarrier, kHauler)};
+    Sequence fresh = {Msg(Kind::IsCarrier, kHauler)};
     for (uint8_t v : vessels) {
-        fresh.push_back(M(Kind::IsAttached, v));
-        fresh.push_back(M(Kind::GetParams, v));
+        fresh.push_back(Msg(Kind::IsAttached, v));
+        fresh.push_back(Msg(Kind::GetParams, v));
     }
-    for (Message m : {M(Kind::Detach, kProbe), M(Kind::SetParams, kProbe, kSetA),
-                      M(Kind::SetForces, kProbe, kSetA, true), M(Kind::IsAttached, kProbe)}) {
+    for (Message m : {Msg(Kind::Detach, kProbe), Msg(Kind::SetParams, kProbe, kSetA),
+                      Msg(Kind::SetForces, kProbe, kSetA, true), Msg(Kind::IsAttached, kProbe)}) {
         fresh.push_back(m);
     }
     scripts.push_back(fresh);
 
     // Two payloads attached, each held by its whole name.
-    Sequence attach = {M(Kind::Attach, kProbe, kSetA)};
-    for (uint8_t v : vessels) attach.push_back(M(Kind::IsAttached, v));
-    for (Message m : {M(Kind::IsCarrier, kHauler), M(Kind::GetParams, kProbe),
-                      M(Kind::Attach, kRover, kSetB), M(Kind::IsAttached, kProbe),
-                      M(Kind::IsAttached, kRover), M(Kind::GetParams, kProbe),
-                      M(Kind::GetParams, kRover), M(Kind::GetParams, kProbeSuffix)}) {
+    Sequence attach = {Msg(Kind::Attach, kProbe, kSetA)};
+    for (uint8_t v : vessels) attach.push_back(Msg(Kind::IsAttached, v));
+    for (Message m : {Msg(Kind::IsCarrier, kHauler), Msg(Kind::GetParams, kProbe),
+                      Msg(Kind::Attach, kRover, kSetB), Msg(Kind::IsAttached, kProbe),
+                      Msg(Kind::IsAttached, kRover), Msg(Kind::GetParams, kProbe),
+                      Msg(Kind::GetParams, kRover), Msg(Kind::GetParams, kProbeSuffix)}) {
         attach.push_back(m);
     }
     scripts.push_back(attach);
 
-    scripts.push_back({M(Kind::Attach, kLong, kSetB), M(Kind::IsAttached, kLong),
-                       M(Kind::GetParams, kLong), M(Kind::Detach, kLong)});
+    scripts.push_back({Msg(Kind::Attach, kLong, kSetB), Msg(Kind::IsAttached, kLong),
+                       Msg(Kind::GetParams, kLong), Msg(Kind::Detach, kLong)});
 
     // Its own name refused; strays taken or refused, the answer telling which.
-    scripts.push_back({M(Kind::Attach, kProbe, kSetA), M(Kind::Attach, kHauler, kSetC),
-                       M(Kind::IsAttached, kHauler), M(Kind::Attach, kNobody, kSetC),
-                       M(Kind::IsAttached, kNobody), M(Kind::Attach, kEmpty, kSetC),
-                       M(Kind::IsAttached, kEmpty), M(Kind::IsAttached, kProbe),
-                       M(Kind::GetParams, kProbe)});
+    scripts.push_back({Msg(Kind::Attach, kProbe, kSetA), Msg(Kind::Attach, kHauler, kSetC),
+                       Msg(Kind::IsAttached, kHauler), Msg(Kind::Attach, kNobody, kSetC),
+                       Msg(Kind::IsAttached, kNobody), Msg(Kind::Attach, kEmpty, kSetC),
+                       Msg(Kind::IsAttached, kEmpty), Msg(Kind::IsAttached, kProbe),
+                       Msg(Kind::GetParams, kProbe)});
 
     // Released, only that, and attached again, with the jettison velocity.
-    scripts.push_back({M(Kind::Attach, kProbe, kSetA), M(Kind::Attach, kRover, kSetB),
-                       M(Kind::Detach, kProbe), M(Kind::IsAttached, kProbe),
-                       M(Kind::GetParams, kProbe), M(Kind::IsAttached, kRover),
-                       M(Kind::GetParams, kRover), M(Kind::Detach, kProbe),
-                       M(Kind::Attach, kProbe, kSetC), M(Kind::GetParams, kProbe),
-                       M(Kind::Detach, kProbe, kSetA, true), M(Kind::IsAttached, kProbe)});
+    scripts.push_back({Msg(Kind::Attach, kProbe, kSetA), Msg(Kind::Attach, kRover, kSetB),
+                       Msg(Kind::Detach, kProbe), Msg(Kind::IsAttached, kProbe),
+                       Msg(Kind::GetParams, kProbe), Msg(Kind::IsAttached, kRover),
+                       Msg(Kind::GetParams, kRover), Msg(Kind::Detach, kProbe),
+                       Msg(Kind::Attach, kProbe, kSetC), Msg(Kind::GetParams, kProbe),
+                       Msg(Kind::Detach, kProbe, kSetA, true), Msg(Kind::IsAttached, kProbe)});
 
-    scripts.push_back({M(Kind::Attach, kProbe, kSetA), M(Kind::Attach, kRover, kSetB),
-                       M(Kind::SetParams, kProbe, kSetC), M(Kind::GetParams, kProbe),
-                       M(Kind::GetParams, kRover), M(Kind::SetParams, kProbe, kSetB),
-                       M(Kind::GetParams, kProbe), M(Kind::SetParams, kProbeSuffix, kSetA),
-                       M(Kind::IsAttached, kProbeSuffix)});
+    scripts.push_back({Msg(Kind::Attach, kProbe, kSetA), Msg(Kind::Attach, kRover, kSetB),
+                       Msg(Kind::SetParams, kProbe, kSetC), Msg(Kind::GetParams, kProbe),
+                       Msg(Kind::GetParams, kRover), Msg(Kind::SetParams, kProbe, kSetB),
+                       Msg(Kind::GetParams, kProbe), Msg(Kind::SetParams, kProbeSuffix, kSetA),
+                       Msg(Kind::IsAttached, kProbeSuffix)});
 
-    scripts.push_back({M(Kind::Attach, kProbe, kSetA), M(Kind::Attach, kRover, kSetB),
-                       M(Kind::SetForces, kProbe, kSetA, true), M(Kind::GetParams, kProbe),
-                       M(Kind::GetParams, kRover), M(Kind::SetForces, kProbe, kSetA, false),
-                       M(Kind::GetParams, kProbe), M(Kind::SetForces, kProbeSuffix, kSetA, true),
-                       M(Kind::IsAttached, kProbeSuffix)});
+    scripts.push_back({Msg(Kind::Attach, kProbe, kSetA), Msg(Kind::Attach, kRover, kSetB),
+                       Msg(Kind::SetForces, kProbe, kSetA, true), Msg(Kind::GetParams, kProbe),
+                       Msg(Kind::GetParams, kRover), Msg(Kind::SetForces, kProbe, kSetA, false),
+                       Msg(Kind::GetParams, kProbe),
+                       Msg(Kind::SetForces, kProbeSuffix, kSetA, true),
+                       Msg(Kind::IsAttached, kProbeSuffix)});
     return scripts;
 }
 
@@ -189,7 +181,7 @@ Sequence RandomSequence(uint64_t seed, uint64_t index) {
         if (kind == Kind::Detach) held[name] = false;
         const uint8_t set = random.Chance(2) ? kSetA : kSetB;
         const uint8_t to = kind == Kind::IsCarrier ? static_cast<uint8_t>(kHauler) : name;
-        sequence.push_back(M(kind, to, set, random.Chance(2)));
+        sequence.push_back(Msg(kind, to, set, random.Chance(2)));
     }
     return sequence;
 }

@@ -31,6 +31,16 @@ enum CastName : uint8_t {
 // the wrong place shows.
 enum CastSet : uint8_t { kSetA, kSetB, kSetC };
 
+// A message, briefly: sequences are written as lists of these.
+inline Message Msg(Kind kind, uint8_t name, uint8_t set = kSetA, bool flag = false) {
+    Message m;
+    m.kind = kind;
+    m.name = name;
+    m.set = set;
+    m.flag = flag;
+    return m;
+}
+
 const Cast& ExplorationCast();
 
 // The messages the exhaustive part combines: each kind over the first five

@@ -13,4 +13,7 @@ LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lP
 // context back the pen and brush it had.
 void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs);
 
+// The focus rectangle of a focused gauge, drawn over PaintGauge's picture.
+void PaintGaugeFocus(HDC dc, int width, int height, LONG flags);
+
 #endif

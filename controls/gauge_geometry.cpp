@@ -102,3 +102,14 @@ GaugeBox GaugeTrackRect(const GaugeGeometry& g) {
     if (!g.vertical) return GaugeBox{s, 0, g.width - s, s};
     return GaugeBox{0, s, s, g.height - s};
 }
+
+GaugeBox GaugeFocusRect(const GaugeGeometry& g) {
+    // Two pixels in from the track's outline on every side.
+    const int inset = 2;
+    const GaugeBox track = GaugeTrackRect(g);
+    if (g.track > 2 * inset && g.side > 2 * inset) {
+        return GaugeBox{track.left + inset, track.top + inset, track.right - inset,
+                        track.bottom - inset};
+    }
+    return GaugeBox{0, 0, g.width, g.height};
+}

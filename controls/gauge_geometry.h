@@ -72,4 +72,9 @@ int GaugeBarLength(int32_t value, int32_t minimum, int32_t maximum, int track);
 GaugeBox GaugeBarRect(const GaugeGeometry& g, bool reversed, int bar);
 GaugeBox GaugeTrackRect(const GaugeGeometry& g);
 
+// Where a focused gauge draws its focus rectangle: inside the track, clear
+// of its outline, so that the arrow boxes' edges stay as they are; around the
+// whole client area when the track is too small for that.
+GaugeBox GaugeFocusRect(const GaugeGeometry& g);
+
 #endif

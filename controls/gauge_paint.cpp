@@ -93,3 +93,9 @@ void PaintGauge(HDC dc, int width, int height, const GaugeLongs& longs) {
     DrawArrows(dc, g);
     DrawBarAndTrack(dc, g, longs);
 }
+
+void PaintGaugeFocus(HDC dc, int width, int height, LONG flags) {
+    const GaugeBox box = GaugeFocusRect(MeasureGauge(width, height, flags));
+    const RECT r = {box.left, box.top, box.right, box.bottom};
+    DrawFocusRect(dc, &r);
+}

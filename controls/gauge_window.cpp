@@ -1,7 +1,10 @@
 // The gauge's input: arrow-box presses that step the value on every timer
-// tick, track presses and drags that set it, and the release.
+// tick, track presses and drags that set it, and the release; keys while it
+// has the focus; and its accessible object.
+#include "controls/accessibility.h"
 #include "controls/custom_controls.h"
 #include "controls/gauge.h"
+#include "controls/gauge_keys.h"
 
 namespace {
 
@@ -52,7 +55,23 @@ void SetValueFromPosition(HWND gauge, int x, int y) {
                      longs.maximum, &value)) {
         SetWindowLongA(gauge, GAUGE_VALUE, value);
         Invalidate(gauge);
+        if (value != longs.value) AnnounceValueChange(gauge);
     }
+}
+
+// One step of an arrow box: at the bound the value stays, and the gauge
+// still repaints and reports.
+void Step(HWND gauge, const GaugeLongs& longs, bool up) {
+    const int32_t value = longs.value;
+    if (up && value < longs.maximum) {
+        SetWindowLongA(gauge, GAUGE_VALUE, value + 1);
+        AnnounceValueChange(gauge);
+    } else if (!up && value > longs.minimum) {
+        SetWindowLongA(gauge, GAUGE_VALUE, value - 1);
+        AnnounceValueChange(gauge);
+    }
+    Invalidate(gauge);
+    Notify(gauge, up ? SB_LINERIGHT : SB_LINELEFT);
 }
 
 LRESULT OnPaint(HWND gauge) {
@@ -60,7 +79,11 @@ LRESULT OnPaint(HWND gauge) {
     HDC dc = BeginPaint(gauge, &ps);
     RECT client = {};
     GetClientRect(gauge, &client);
-    PaintGauge(dc, client.right - client.left, client.bottom - client.top, ReadLongs(gauge));
+    const GaugeLongs longs = ReadLongs(gauge);
+    PaintGauge(dc, client.right - client.left, client.bottom - client.top, longs);
+    if (GetFocus() == gauge) {
+        PaintGaugeFocus(dc, client.right - client.left, client.bottom - client.top, longs.flags);
+    }
     EndPaint(gauge, &ps);
     return 0;
 }
@@ -102,14 +125,10 @@ LRESULT OnRepeatTick(HWND gauge) {
     const GaugeLongs longs = ReadLongs(gauge);
     switch (GaugeRepeatState(longs.flags)) {
     case GR_STEP_DOWN:
-        if (longs.value > longs.minimum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value - 1);
-        Invalidate(gauge);
-        Notify(gauge, SB_LINELEFT);
+        Step(gauge, longs, false);
         break;
     case GR_STEP_UP:
-        if (longs.value < longs.maximum) SetWindowLongA(gauge, GAUGE_VALUE, longs.value + 1);
-        Invalidate(gauge);
-        Notify(gauge, SB_LINERIGHT);
+        Step(gauge, longs, true);
         break;
     default:
         break;  // GR_IDLE, or GR_STEP_BOTH after a second press
@@ -137,6 +156,37 @@ LRESULT OnCaptureLost(HWND gauge, LPARAM newOwner) {
     return 0;
 }
 
+bool KeyOf(WPARAM virtualKey, GaugeKey* key) {
+    switch (virtualKey) {
+    case VK_LEFT: *key = GaugeKey::Left; return true;
+    case VK_RIGHT: *key = GaugeKey::Right; return true;
+    case VK_UP: *key = GaugeKey::Up; return true;
+    case VK_DOWN: *key = GaugeKey::Down; return true;
+    case VK_PRIOR: *key = GaugeKey::PageUp; return true;
+    case VK_NEXT: *key = GaugeKey::PageDown; return true;
+    case VK_HOME: *key = GaugeKey::Home; return true;
+    case VK_END: *key = GaugeKey::End; return true;
+    default: return false;
+    }
+}
+
+// A held key repeats, as a held arrow box does.
+LRESULT OnKey(HWND gauge, WPARAM virtualKey, LPARAM lParam) {
+    GaugeKey key = GaugeKey::Home;
+    if (!KeyOf(virtualKey, &key)) return DefWindowProcA(gauge, WM_KEYDOWN, virtualKey, lParam);
+    const GaugeLongs longs = ReadLongs(gauge);
+    const GaugeKeyMove move = GaugeKeyMoveFor(key, longs);
+    if (move.value != longs.value) {
+        SetWindowLongA(gauge, GAUGE_VALUE, move.value);
+        Invalidate(gauge);
+        AnnounceValueChange(gauge);
+    }
+    Notify(gauge, move.report == GaugeReport::StepDown ? SB_LINELEFT
+                  : move.report == GaugeReport::StepUp ? SB_LINERIGHT
+                                                       : SB_THUMBTRACK);
+    return 0;
+}
+
 }  // namespace
 
 LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -159,6 +209,19 @@ LRESULT CALLBACK GaugeWndProc(HWND gauge, UINT message, WPARAM wParam, LPARAM lP
         return OnRelease(gauge);
     case WM_CAPTURECHANGED:
         return OnCaptureLost(gauge, lParam);
+    case WM_KEYDOWN:
+        return OnKey(gauge, wParam, lParam);
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;  // a dialog hands the arrows to the gauge
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Invalidate(gauge);  // to draw or take away the focus rectangle
+        return 0;
+    case WM_GETOBJECT:
+        return AnswerGetObject(gauge, ControlKind::Gauge, wParam, lParam);
+    case WM_NCDESTROY:
+        ForgetAccessible(gauge);
+        return DefWindowProcA(gauge, message, wParam, lParam);
     default:
         return DefWindowProcA(gauge, message, wParam, lParam);
     }

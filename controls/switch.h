@@ -11,4 +11,8 @@ LRESULT CALLBACK SwitchWndProc(HWND control, UINT message, WPARAM wParam, LPARAM
 // Gives the context back the pen and brush it had.
 void PaintSwitch(HDC dc, int width, int height, LONG position, LONG mode);
 
+// The focus rectangle of a focused switch, around its client area, drawn over
+// PaintSwitch's picture (also in blank mode).
+void PaintSwitchFocus(HDC dc, int width, int height);
+
 #endif

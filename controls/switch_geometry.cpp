@@ -62,3 +62,10 @@ bool NextSwitchPosition(int32_t position, int32_t mode, bool upperHalf, int32_t*
         return false;
     }
 }
+
+bool ToggledSwitchPosition(int32_t position, int32_t mode, int32_t* next) {
+    if ((mode & SWM_THREE_POS) != 0) return false;
+    if (position != SW_UP && position != SW_DOWN) return false;
+    *next = position == SW_UP ? SW_DOWN : SW_UP;
+    return true;
+}

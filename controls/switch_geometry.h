@@ -31,4 +31,9 @@ bool IsUpperHalf(int y, int height);
 // know).
 bool NextSwitchPosition(int32_t position, int32_t mode, bool upperHalf, int32_t* next);
 
+// The position Space moves the lever to: in two-position mode up and down
+// swap. False in three-position mode, and from the centre or a position the
+// switch does not know, where there is no other side to go to.
+bool ToggledSwitchPosition(int32_t position, int32_t mode, int32_t* next);
+
 #endif

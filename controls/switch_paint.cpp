@@ -118,3 +118,11 @@ void PaintSwitch(HDC dc, int width, int height, LONG position, LONG mode) {
         break;
     }
 }
+
+void PaintSwitchFocus(HDC dc, int width, int height) {
+    // Along the client area's edge: the plate's left side and the up lever's
+    // cap stop a pixel short of it, and where the plate's right side or the
+    // down lever's cap meet it the dotted line shows inverted.
+    const RECT r = {0, 0, width, height};
+    DrawFocusRect(dc, &r);
+}

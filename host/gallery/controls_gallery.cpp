@@ -97,8 +97,8 @@ HWND AddLabel(HWND parent, const char* text, int x, int y, int w, int h = 16) {
 
 // The owner's part: the longs are written after creation, then shown.
 bool AddGauge(HWND window, const GaugeSample& g, HINSTANCE plugin) {
-    HWND gauge = AddChild(window, kGaugeClassName, "", 0, g.x, g.y, g.width, g.height, g.id,
-                          plugin);
+    HWND gauge = AddChild(window, kGaugeClassName, g.name, WS_TABSTOP, g.x, g.y, g.width,
+                          g.height, g.id, plugin);
     if (gauge == nullptr) return false;
     SetWindowLongA(gauge, GAUGE_MIN, 0);
     SetWindowLongA(gauge, GAUGE_MAX, 100);
@@ -109,8 +109,8 @@ bool AddGauge(HWND window, const GaugeSample& g, HINSTANCE plugin) {
 }
 
 bool AddSwitch(HWND window, const SwitchSample& s, HINSTANCE plugin) {
-    HWND control = AddChild(window, kSwitchClassName, "", 0, s.x, s.y, kSwitchWidth,
-                            kSwitchHeight, s.id, plugin);
+    HWND control = AddChild(window, kSwitchClassName, s.name, WS_TABSTOP, s.x, s.y,
+                            kSwitchWidth, kSwitchHeight, s.id, plugin);
     if (control == nullptr) return false;
     SetWindowLongA(control, SWITCH_MODE, s.mode);
     SetWindowLongA(control, SWITCH_POSITION, s.position);

@@ -2,6 +2,7 @@
 
 #include "dialog/resource.h"
 #include "host/automation/editor_controls.h"
+#include "host/gallery/gallery_key_names.h"
 #include "host/text/numbers.h"
 #include "host/text/quoting.h"
 #include "host/text/text_lines.h"
@@ -151,6 +152,31 @@ bool ParsePicture(const Words& t, ScriptAction* a, std::string* reason) {
     return true;
 }
 
+// focus ID and accessible ID: a control of the gallery.
+bool ParseGalleryControl(const Words& t, ScriptAction* a, std::string* reason) {
+    if (t.size() != 2 || !ParseControlId(t[1].text, &a->controlId)) {
+        *reason = t[0].text + " needs one control id of the gallery";
+        return false;
+    }
+    return true;
+}
+
+bool ParseKey(const Words& t, ScriptAction* a, std::string* reason) {
+    unsigned key = 0;
+    if (t.size() < 2 || t.size() > 3 || !GalleryKeyCode(t[1].text, &key)) {
+        *reason = "key needs one of " + GalleryKeyNames() + ", then an optional count";
+        return false;
+    }
+    a->controlId = static_cast<int>(key);
+    int32_t times = 1;
+    if (t.size() == 3 && (!ParseInt32(t[2].text, &times) || times < 1 || times > 1000)) {
+        *reason = "key count must be a whole number from 1 to 1000";
+        return false;
+    }
+    a->times = times;
+    return true;
+}
+
 bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     if (t[0].quoted) {
         *reason = "an action is a plain word, not quoted text";
@@ -216,6 +242,14 @@ bool ParseAction(const Words& t, ScriptAction* a, std::string* reason) {
     if (word == "picture") {
         a->kind = ActionKind::Picture;
         return ParsePicture(t, a, reason);
+    }
+    if (word == "focus" || word == "accessible") {
+        a->kind = word == "focus" ? ActionKind::Focus : ActionKind::Accessible;
+        return ParseGalleryControl(t, a, reason);
+    }
+    if (word == "key") {
+        a->kind = ActionKind::Key;
+        return ParseKey(t, a, reason);
     }
     if (word == "kill" || word == "delete") {
         a->kind = word == "kill" ? ActionKind::Kill : ActionKind::Delete;

@@ -19,6 +19,11 @@
 //   delete NAME                 the first vessel of that name leaves the simulation
 //   view                        open the scene view window
 //   picture FILE                write the scene view to FILE as a BMP picture
+//   focus ID                    give the gallery's gauge or switch ID the keyboard focus
+//   key KEY [K]                 press KEY K times in the gallery (left, right, up,
+//                               down, pageup, pagedown, home, end, space, tab)
+//   accessible ID               print what a screen reader reads of the gallery's
+//                               control ID
 //   controls                    print what the dialog got of the common controls: the
 //                               version, how tall its lists open, its DPI
 //   main                        open the host's main window, owner of what opens after
@@ -42,13 +47,13 @@
 
 enum class ActionKind {
     Open, Carrier, Payload, Type, Click, Spin, Show, Done, Gallery, Say, Pause, Kill, Delete,
-    View, Picture, Controls, Main, Tab, Enter, Layout, Drop
+    View, Picture, Focus, Key, Accessible, Controls, Main, Tab, Enter, Layout, Drop
 };
 
 struct ScriptAction {
     int line = 0;
     ActionKind kind = ActionKind::Show;
-    int controlId = 0;
+    int controlId = 0;  // also the virtual key of key
     std::string controlName;     // the name the script used; empty for an id
     std::string requiredCaption;  // click: the text the button must show, if any
     std::string text;  // also the vessel name of kill and delete, the file of picture

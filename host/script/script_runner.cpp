@@ -10,7 +10,9 @@
 #include "host/automation/focus_report.h"
 #include "host/automation/layout_report.h"
 #include "host/exports/host_state.h"
+#include "host/gallery/accessible_report.h"
 #include "host/gallery/controls_gallery.h"
+#include "host/gallery/gallery_keys.h"
 #include "host/main_window/main_window.h"
 #include "host/scene_view/picture_file.h"
 #include "host/scene_view/scene_view_window.h"
@@ -204,6 +206,9 @@ bool RunOnDialog(const ScriptAction& a, HWND dialog, std::FILE* out, std::string
     case ActionKind::Delete:
     case ActionKind::View:
     case ActionKind::Picture:
+    case ActionKind::Focus:
+    case ActionKind::Key:
+    case ActionKind::Accessible:
     case ActionKind::Main:
     case ActionKind::Tab:
     case ActionKind::Enter:
@@ -227,6 +232,11 @@ bool RunAction(const ScriptAction& a, std::FILE* out, std::string* reason) {
         return true;
     }
     if (a.kind == ActionKind::Kill || a.kind == ActionKind::Delete) return RunOnScene(a, reason);
+    if (a.kind == ActionKind::Focus) return FocusGalleryControl(a.controlId, reason);
+    if (a.kind == ActionKind::Key) {
+        return PressGalleryKey(static_cast<WORD>(a.controlId), a.times, out, reason);
+    }
+    if (a.kind == ActionKind::Accessible) return ReportGalleryAccessible(a.controlId, out, reason);
     if (a.kind == ActionKind::Say) {
         std::fprintf(out, "%s\n", a.text.c_str());
         std::fflush(out);

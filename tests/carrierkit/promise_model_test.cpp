@@ -12,15 +12,6 @@ namespace {
 
 using namespace promise;
 
-Message M(Kind kind, uint8_t name, uint8_t set = kSetA, bool flag = false) {
-    Message m;
-    m.kind = kind;
-    m.name = name;
-    m.set = set;
-    m.flag = flag;
-    return m;
-}
-
 Observation Answer(int32_t answer) {
     Observation o;
     o.answer = answer;
@@ -56,63 +47,63 @@ protected:
 };
 
 TEST_F(Model_, TakesEveryChoiceLeftToTheCarrier) {
-    EXPECT_EQ(Send(M(Kind::Attach, kProbe, kSetA), Answer(1)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::Attach, kProbe, kSetA), Answer(1)), Keys());
     // Taking a held payload again replaces its values; refusing keeps them.
-    EXPECT_EQ(Send(M(Kind::Attach, kProbe, kSetB), Answer(1)), Keys());
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), Record(kSetB, 0)), Keys());
-    EXPECT_EQ(Send(M(Kind::Attach, kProbe, kSetA), Answer(0)), Keys());
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), Record(kSetB, 0)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::Attach, kProbe, kSetB), Answer(1)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), Record(kSetB, 0)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::Attach, kProbe, kSetA), Answer(0)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), Record(kSetB, 0)), Keys());
     // No vessel's name: taken or refused, as long as what it holds agrees.
-    EXPECT_EQ(Send(M(Kind::Attach, kNobody), Answer(1)), Keys());
-    EXPECT_EQ(Send(M(Kind::IsAttached, kNobody), Answer(1)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::Attach, kNobody), Answer(1)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::IsAttached, kNobody), Answer(1)), Keys());
     // Forces on, then a parameter update whose record says 0: either reading holds...
-    EXPECT_EQ(Send(M(Kind::SetForces, kProbe, kSetA, true), Answer(0)), Keys());
-    EXPECT_EQ(Send(M(Kind::SetParams, kProbe, kSetA), Answer(0)), Keys());
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), Record(kSetA, 1)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::SetForces, kProbe, kSetA, true), Answer(0)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::SetParams, kProbe, kSetA), Answer(0)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), Record(kSetA, 1)), Keys());
     // ...but once it showed which, it keeps to it.
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), Record(kSetA, 0)), Keys{"get/forces/reported"});
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), Record(kSetA, 0)), Keys{"get/forces/reported"});
 }
 
 TEST_F(Model_, RefusesItsOwnNameAndTakesEveryOtherVessel) {
-    EXPECT_EQ(Send(M(Kind::Attach, kHauler), Answer(1)), Keys{"attach/own"});
-    EXPECT_EQ(Send(M(Kind::Attach, kRover), Answer(2)), Keys{"attach/vessel-refused"});
+    EXPECT_EQ(Send(Msg(Kind::Attach, kHauler), Answer(1)), Keys{"attach/own"});
+    EXPECT_EQ(Send(Msg(Kind::Attach, kRover), Answer(2)), Keys{"attach/vessel-refused"});
     EXPECT_NE(last_.text.find("PLMSG_ATTACH of \"Rover\" answered 2"), std::string::npos);
     // A refusal leaves the name free, whatever the carrier then claims.
-    EXPECT_EQ(Send(M(Kind::IsAttached, kRover), Answer(1)), Keys{"attach/refused-but-held"});
-    EXPECT_EQ(Send(M(Kind::IsCarrier, kHauler), Answer(0)), Keys{"is-carrier"});
+    EXPECT_EQ(Send(Msg(Kind::IsAttached, kRover), Answer(1)), Keys{"attach/refused-but-held"});
+    EXPECT_EQ(Send(Msg(Kind::IsCarrier, kHauler), Answer(0)), Keys{"is-carrier"});
 }
 
 TEST_F(Model_, ADetachAnsweredOneLeavesNothingHeld) {
-    Send(M(Kind::Attach, kProbe), Answer(1));
-    EXPECT_EQ(Send(M(Kind::Detach, kProbe, kSetA, true), Answer(1)), Keys());
-    EXPECT_EQ(Send(M(Kind::IsAttached, kProbe), Answer(1)), Keys{"is-attached/detached"});
+    Send(Msg(Kind::Attach, kProbe), Answer(1));
+    EXPECT_EQ(Send(Msg(Kind::Detach, kProbe, kSetA, true), Answer(1)), Keys());
+    EXPECT_EQ(Send(Msg(Kind::IsAttached, kProbe), Answer(1)), Keys{"is-attached/detached"});
     EXPECT_NE(last_.text.find("after it was detached with the jettison velocity"),
               std::string::npos);
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), Record(kSetA, 0)), Keys{"get/unheld/detached"});
-    EXPECT_EQ(Send(M(Kind::Detach, kProbe), Answer(1)), Keys{"detach/unheld"});
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), Record(kSetA, 0)), Keys{"get/unheld/detached"});
+    EXPECT_EQ(Send(Msg(Kind::Detach, kProbe), Answer(1)), Keys{"detach/unheld"});
     EXPECT_NE(last_.text.find("answered 1 a second time"), std::string::npos);
-    Send(M(Kind::Attach, kRover), Answer(1));
-    EXPECT_EQ(Send(M(Kind::Detach, kRover), Answer(0)), Keys{"detach/held"});
+    Send(Msg(Kind::Attach, kRover), Answer(1));
+    EXPECT_EQ(Send(Msg(Kind::Detach, kRover), Answer(0)), Keys{"detach/held"});
 }
 
 TEST_F(Model_, ForcesStartOffAtEveryAttach) {
-    Send(M(Kind::Attach, kProbe), Answer(1));
-    Send(M(Kind::SetForces, kProbe, kSetA, true), Answer(1));
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), Record(kSetA, 1)), Keys());
-    Send(M(Kind::Detach, kProbe), Answer(1));
-    Send(M(Kind::Attach, kProbe, kSetB), Answer(1));
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), Record(kSetB, 1)), Keys{"get/forces/start-off"});
+    Send(Msg(Kind::Attach, kProbe), Answer(1));
+    Send(Msg(Kind::SetForces, kProbe, kSetA, true), Answer(1));
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), Record(kSetA, 1)), Keys());
+    Send(Msg(Kind::Detach, kProbe), Answer(1));
+    Send(Msg(Kind::Attach, kProbe, kSetB), Answer(1));
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), Record(kSetB, 1)), Keys{"get/forces/start-off"});
     EXPECT_NE(last_.text.find("reports addForces = 1 after attaching with forces off"),
               std::string::npos);
 }
 
 TEST_F(Model_, NamesWhatHappenedSinceAPayloadsValuesWereSet) {
-    Send(M(Kind::Attach, kProbe, kSetA), Answer(1));
-    Send(M(Kind::Attach, kRover, kSetB), Answer(1));
-    Send(M(Kind::Detach, kProbe), Answer(1));
+    Send(Msg(Kind::Attach, kProbe, kSetA), Answer(1));
+    Send(Msg(Kind::Attach, kRover, kSetB), Answer(1));
+    Send(Msg(Kind::Detach, kProbe), Answer(1));
     Observation moved = Record(kSetB, 0);
     moved.got.field[0] = 0.0;
-    EXPECT_EQ(Send(M(Kind::GetParams, kRover), moved), Keys{"get/values/attached"});
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kRover), moved), Keys{"get/values/attached"});
     EXPECT_NE(last_.text.find("reports position.x = 0, not -10 as attached, before \"Probe\" "
                               "was detached"),
               std::string::npos);
@@ -120,37 +111,37 @@ TEST_F(Model_, NamesWhatHappenedSinceAPayloadsValuesWereSet) {
 }
 
 TEST_F(Model_, TellsAnglesInDegreesAndRecordsInFreedMemory) {
-    Send(M(Kind::Attach, kProbe, kSetA), Answer(1));
+    Send(Msg(Kind::Attach, kProbe, kSetA), Answer(1));
     Observation degrees = Record(kSetA, 0);
     degrees.got.field[3] *= 57.29577951308232;
-    Send(M(Kind::GetParams, kProbe), degrees);
+    Send(Msg(Kind::GetParams, kProbe), degrees);
     EXPECT_NE(last_.text.find("shipRotation.x = 5.72958, not 0.1 as attached (angles travel in "
                               "radians)"),
               std::string::npos);
     Observation freed = Record(kSetA, 0);
     freed.poisoned = 1u << 9;
-    EXPECT_EQ(Send(M(Kind::GetParams, kProbe), freed), Keys{"get/freed"});
+    EXPECT_EQ(Send(Msg(Kind::GetParams, kProbe), freed), Keys{"get/freed"});
     EXPECT_NE(last_.text.find("reports jettisonVelocity from a block that was freed"),
               std::string::npos);
 }
 
 TEST_F(Model_, TellsNamesApartByTheirWholeName) {
-    Send(M(Kind::Attach, kProbe), Answer(1));
-    EXPECT_EQ(Send(M(Kind::IsAttached, kProbeSuffix), Answer(1)), Keys{"is-attached/not-held"});
+    Send(Msg(Kind::Attach, kProbe), Answer(1));
+    EXPECT_EQ(Send(Msg(Kind::IsAttached, kProbeSuffix), Answer(1)), Keys{"is-attached/not-held"});
     EXPECT_NE(last_.text.find("\"Probe 2\" answered 1 while only \"Probe\" is attached, and "
                               "payloads are told apart by their whole name, case included"),
               std::string::npos);
 }
 
 TEST_F(Model_, SaysWhatAKeepingCarrierMayAnswer) {
-    EXPECT_EQ(model_.Expected(M(Kind::Attach, kHauler)), "anything but 1 (its own name)");
-    EXPECT_EQ(model_.Expected(M(Kind::Attach, kNobody)), "1 or a refusal (no vessel's name)");
-    EXPECT_EQ(model_.Expected(M(Kind::Detach, kProbe)), "anything but 1 (it does not hold it)");
-    Send(M(Kind::Attach, kProbe, kSetB), Answer(1));
-    Send(M(Kind::SetForces, kProbe, kSetA, true), Answer(1));
-    Send(M(Kind::SetParams, kProbe, kSetA), Answer(1));
-    EXPECT_EQ(model_.Expected(M(Kind::GetParams, kProbe)), "non-zero, set A, addForces 0 or 1");
-    EXPECT_EQ(model_.Expected(M(Kind::Attach, kProbe)), "1 or a refusal (it holds it already)");
+    EXPECT_EQ(model_.Expected(Msg(Kind::Attach, kHauler)), "anything but 1 (its own name)");
+    EXPECT_EQ(model_.Expected(Msg(Kind::Attach, kNobody)), "1 or a refusal (no vessel's name)");
+    EXPECT_EQ(model_.Expected(Msg(Kind::Detach, kProbe)), "anything but 1 (it does not hold it)");
+    Send(Msg(Kind::Attach, kProbe, kSetB), Answer(1));
+    Send(Msg(Kind::SetForces, kProbe, kSetA, true), Answer(1));
+    Send(Msg(Kind::SetParams, kProbe, kSetA), Answer(1));
+    EXPECT_EQ(model_.Expected(Msg(Kind::GetParams, kProbe)), "non-zero, set A, addForces 0 or 1");
+    EXPECT_EQ(model_.Expected(Msg(Kind::Attach, kProbe)), "1 or a refusal (it holds it already)");
 }
 
 }  // namespace

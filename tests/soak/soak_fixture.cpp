@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <map>
 
+#include <ole2.h>
+#include <oleacc.h>
+
 #include "bench/bench_scene.h"
 #include "controls/control_longs.h"
 #include "host/win32/message_pump.h"
@@ -43,9 +46,38 @@ void Press(HWND control, int x, int y, int ticks, int toX, int toY) {
     SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(toX, toY));
 }
 
+// {618736E0-3C3D-11CF-810C-00AA00389B71}: the import library's IID_IAccessible
+// resolves to a call stub, not to the id.
+const IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF,
+                            {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+// An accessibility client's look at a control: its object, its value read,
+// and the object, unless `keep`, let go again.
+IAccessible* AskAbout(HWND control, bool keep) {
+    IAccessible* object = nullptr;
+    const HRESULT found = AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                                     kIidAccessible,
+                                                     reinterpret_cast<void**>(&object));
+    if (FAILED(found)) {
+        ADD_FAILURE() << "no accessible object: error " << std::hex << found;
+        return nullptr;
+    }
+    VARIANT self;
+    V_VT(&self) = VT_I4;
+    V_I4(&self) = CHILDID_SELF;
+    BSTR value = nullptr;
+    EXPECT_EQ(object->get_accValue(self, &value), S_OK);
+    SysFreeString(value);
+    if (keep) return object;
+    object->Release();
+    return nullptr;
+}
+
 }  // namespace
 
 void SoakTest::SetUp() {
+    // The accessibility client's side of the control rounds.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     plugin_.Start(BenchSceneText(100));
     // A long session must not pile up a message trace.
     TheHost().trace.SetEnabled(false);
@@ -55,6 +87,7 @@ void SoakTest::TearDown() {
     ledger_.Stop();
     objects_.Stop();
     plugin_.Stop();
+    CoUninitialize();
 }
 
 void SoakTest::StartCounting() {
@@ -134,7 +167,12 @@ void SoakTest::ControlRound(HWND parent) {
     EXPECT_EQ(GetWindowLongA(lever, SWITCH_POSITION), SW_CENTRE);
     for (HWND control : {across, upright, lever}) Paint(control);
     PumpMessages();  // the switch's posted commands
+    // A client reads each, and holds on to the switch's object past its window.
+    AskAbout(across, false);
+    AskAbout(upright, false);
+    IAccessible* held = AskAbout(lever, true);
     DestroyWindow(lever);
     DestroyWindow(upright);
     DestroyWindow(across);
+    if (held != nullptr) held->Release();
 }

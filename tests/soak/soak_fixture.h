@@ -40,7 +40,9 @@ protected:
     HWND Open();
     // Creates a gauge of each direction and a three-position switch, paints
     // them, holds an arrow box for three ticks, presses and drags in the
-    // track, moves the switch down and up, and destroys them again.
+    // track, moves the switch down and up, reads each through its accessible
+    // object (the switch's held until after its window is gone), and
+    // destroys them again.
     void ControlRound(HWND parent);
 
     HostedPlugin plugin_;
