@@ -28,7 +28,23 @@ if [ "$WINEARCH" = win32 ] && ! kestrix_can_run_32bit; then
 fi
 mkdir -p "$WINEPREFIX"
 pidfile="$WINEPREFIX/.keepalive.pid"
-alive() { [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; }
+# The prefix's server works in a folder named for the prefix's device and
+# inode; it is running when a process has that folder as its own.
+server_folder=$(printf 'server-%s-%x' "$(stat -c %D "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+server_runs() {
+    [ -n "$(find /proc/[0-9]*/cwd -maxdepth 0 -lname "*/$server_folder" 2>/dev/null | head -n 1)" ]
+}
+# The keep-alive counts only while the server it talks to runs: one whose
+# server has gone (seen once, cause unknown) is blocked for good, and every
+# program after it would start a server of its own, which ends a few
+# seconds after each program and can end under the next one's start.
+alive() {
+    [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null || return 1
+    server_runs && return 0
+    kill "$(cat "$pidfile")" 2>/dev/null || true
+    rm -f "$pidfile"
+    return 1
+}
 alive && exit 0
 
 exec 9>"$WINEPREFIX.lock"
