@@ -1,6 +1,7 @@
 #include "host/automation/dialog_driver.h"
 
 #include "host/win32/list_texts.h"
+#include "host/win32/window_texts.h"
 
 std::vector<std::string> ComboEntries(HWND dialog, int comboId) {
     return ComboBoxTexts(GetDlgItem(dialog, comboId));
@@ -58,7 +59,5 @@ void PressSpinArrow(HWND dialog, int spinId, bool upper) {
 std::string ControlClass(HWND dialog, int controlId) {
     HWND control = GetDlgItem(dialog, controlId);
     if (control == nullptr) return std::string();
-    char name[64] = "";
-    GetClassNameA(control, name, sizeof name);
-    return name;
+    return WindowClassOf(control);
 }

@@ -5,24 +5,13 @@
 #include <cstring>
 
 #include "host/text/quoting.h"
+#include "host/win32/window_texts.h"
 
 namespace {
 
-std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window) {
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 // A control's kind as a user calls it.
 std::string KindOf(HWND control) {
-    const std::string cls = ClassOf(control);
+    const std::string cls = WindowClassOf(control);
     if (_stricmp(cls.c_str(), "Button") == 0) {
         const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
         const bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX ||
@@ -46,11 +35,11 @@ std::string DescribeFocus() {
     HWND focus = GetFocus();
     if (focus == nullptr) return "focus: nowhere\n";
     HWND top = GetAncestor(focus, GA_ROOT);
-    std::string line = "focus: " + InQuotes(TextOf(top));
+    std::string line = "focus: " + InQuotes(WindowTextOf(top));
     if (focus == top) return line + "\n";
     // The field of a drop-down list is the list's own part.
     HWND parent = GetParent(focus);
-    if (parent != top && _stricmp(ClassOf(parent).c_str(), "ComboBox") == 0) focus = parent;
+    if (parent != top && _stricmp(WindowClassOf(parent).c_str(), "ComboBox") == 0) focus = parent;
     return line + " " + std::to_string(GetDlgCtrlID(focus)) + " " + KindOf(focus) + " " +
-           InQuotes(TextOf(focus)) + "\n";
+           InQuotes(WindowTextOf(focus)) + "\n";
 }

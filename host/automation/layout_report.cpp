@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/text/quoting.h"
+#include "host/win32/window_texts.h"
 
 namespace {
 
@@ -14,20 +15,8 @@ struct Room {
     SIZE has;
 };
 
-std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window) {
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 TextKind KindOf(HWND control) {
-    const std::string cls = ClassOf(control);
+    const std::string cls = WindowClassOf(control);
     if (_stricmp(cls.c_str(), "Static") == 0) return TextKind::Label;
     if (_stricmp(cls.c_str(), "Button") != 0) return TextKind::None;
     switch (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) {
@@ -99,12 +88,12 @@ BOOL CALLBACK Collect(HWND child, LPARAM lParam) {
 std::string DescribeLayout(HWND window) {
     std::vector<HWND> children;
     EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&children));
-    const std::string head = "layout: " + InQuotes(TextOf(window)) + ": ";
+    const std::string head = "layout: " + InQuotes(WindowTextOf(window)) + ": ";
     std::string cut;
     int texts = 0;
     for (HWND child : children) {
         const TextKind kind = KindOf(child);
-        const std::string text = TextOf(child);
+        const std::string text = WindowTextOf(child);
         if (kind == TextKind::None || text.empty() || !IsWindowVisible(child)) continue;
         ++texts;
         const Room room = Measure(child, kind, text);

@@ -3,6 +3,7 @@
 #include "controls/custom_controls.h"
 #include "host/gallery/controls_gallery.h"
 #include "host/text/quoting.h"
+#include "host/win32/window_texts.h"
 
 namespace {
 
@@ -17,16 +18,9 @@ void PumpGallery(HWND gallery) {
     }
 }
 
-std::string WindowText(HWND window) {
-    char text[128] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 bool IsControl(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return std::string(name) == kGaugeClassName || std::string(name) == kSwitchClassName;
+    const std::string name = WindowClassOf(window);
+    return name == kGaugeClassName || name == kSwitchClassName;
 }
 
 }  // namespace
@@ -65,7 +59,7 @@ bool PressGalleryKey(WORD key, int times, std::FILE* out, std::string* reason) {
     for (size_t i = logged; i < log.size(); ++i) std::fprintf(out, "log: %s\n", log[i].c_str());
     HWND focus = GetFocus();
     if (focus != nullptr && IsChild(gallery, focus)) {
-        const std::string text = InQuotes(WindowText(focus));
+        const std::string text = InQuotes(WindowTextOf(focus));
         std::fprintf(out, "focus: %d %s\n", GetDlgCtrlID(focus), text.c_str());
     } else {
         std::fprintf(out, "focus: %s\n", focus == gallery ? "the gallery" : "elsewhere");

@@ -3,6 +3,8 @@
 #include <map>
 #include <string>
 
+#include "host/win32/window_texts.h"
+
 namespace {
 
 std::map<std::string, RECT>& Places() {
@@ -10,22 +12,16 @@ std::map<std::string, RECT>& Places() {
     return places;
 }
 
-std::string ClassOf(HWND window) {
-    char name[128] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 }  // namespace
 
 void RememberPlace(HWND window) {
     RECT place;
     if (IsIconic(window) || !GetWindowRect(window, &place)) return;
-    Places()[ClassOf(window)] = place;
+    Places()[WindowClassOf(window)] = place;
 }
 
 bool ReturnToPlace(HWND window) {
-    const auto found = Places().find(ClassOf(window));
+    const auto found = Places().find(WindowClassOf(window));
     if (found == Places().end()) return false;
     const RECT& r = found->second;
     SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
