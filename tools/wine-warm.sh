@@ -41,10 +41,13 @@ server_runs() {
 alive() {
     [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null || return 1
     server_runs && return 0
+    note "the keep-alive $(cat "$pidfile") runs, but its server does not: ended"
     kill "$(cat "$pidfile")" 2>/dev/null || true
     rm -f "$pidfile"
     return 1
 }
+# What each warm-up found and did, for a run that went wrong.
+note() { echo "$(date '+%F %T') $$: $*" >>"$WINEPREFIX/.warm.log"; }
 alive && exit 0
 
 exec 9>"$WINEPREFIX.lock"
@@ -67,3 +70,4 @@ kestrix_wine_fonts "$WINEPREFIX"
 setsid timeout "${KESTRIX_WINE_KEEPALIVE:-1800}" "$kestrix_wine" notepad \
     </dev/null >/dev/null 2>&1 9>&- &
 echo $! >"$pidfile"
+note "started the keep-alive $!"
