@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "dialog/resource.h"
+#include "host/automation/control_kinds.h"
 #include "host/automation/controls_report.h"
 #include "host/automation/dialog_driver.h"
 #include "host/automation/editor_controls.h"
@@ -108,19 +109,6 @@ bool RunOnScene(const ScriptAction& a, std::string* reason) {
 std::string ControlLabel(const ScriptAction& a) {
     const std::string id = std::to_string(a.controlId);
     return a.controlName.empty() ? "control " + id : a.controlName + " (" + id + ")";
-}
-
-// A window class as a user calls it.
-std::string KindOfClass(const std::string& cls) {
-    static const char* const kKinds[][2] = {{"Edit", "field"},
-                                           {"Button", "button or check box"},
-                                           {"msctls_updown32", "pair of arrows"},
-                                           {"ComboBox", "drop-down list"},
-                                           {"Static", "label"}};
-    for (const auto& k : kKinds) {
-        if (_stricmp(cls.c_str(), k[0]) == 0) return k[1];
-    }
-    return cls + " window";
 }
 
 bool RequireControl(HWND dialog, const ScriptAction& a, const char* wantedClass,
